@@ -1,0 +1,36 @@
+#include "TGameMenu.h"
+
+#include "../form/Game.h"
+#include "../persist/SaveFile.h"
+
+namespace quorvex {
+
+TGameMenu::TGameMenu(Game& game) : Screen(game, ScreenId::GameMenu, "Quorvex") {
+    Mission.text = kMissionText;
+    Credits.text =
+        "Quorvex. A game of trade among the twelve planets, for up to six companies at "
+        "one machine.";
+    Button1.onClick = [this] { Button1Click(); };
+    Button2.onClick = [this] { Button2Click(); };
+    Button3.onClick = [this] { Button3Click(); };
+    game.state.GameLoaded = false;
+}
+
+void TGameMenu::FormShow() {
+    game.generator().seed(game.clockSeed());
+}
+
+void TGameMenu::Button1Click() {
+    loadGame(game);
+}
+
+// The main menu stays open behind the new-game screen.
+void TGameMenu::Button2Click() {
+    game.show(ScreenId::NGScreen);
+}
+
+void TGameMenu::Button3Click() {
+    close();
+}
+
+}  // namespace quorvex

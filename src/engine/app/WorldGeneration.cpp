@@ -1,0 +1,149 @@
+#include "WorldGeneration.h"
+
+#include "../form/Game.h"
+#include "../state/Catalogue.h"
+#include "../state/Fraction.h"
+#include "../state/PriceRule.h"
+
+namespace quorvex {
+namespace {
+
+void setUpCompanies(Game& game) {
+    GameState& s = game.state;
+    for (int i = 1; i <= kCompanies; ++i) {
+        s.TurnOrder[i] = i;
+        s.PlayerActive[i] = false;
+        s.PlayerCash[i] = 100000;
+        s.PlayerLoan[i] = 100000;
+        s.PlayerCreditLimit[i] = 150000;
+        s.LoanInterestRate[i] = 8.5;
+        s.PlayerSavings[i] = 0;
+        s.SavingsInterestRate[i] = 5.5;
+        s.LoanInterest[i] = 0;
+        s.SavingsInterest[i] = 0;
+        s.PlayerLastNetWorth[i] = 0;
+        // Planet 12 is never a starting planet: eleven choices.
+        s.PlayerPlanet[i] = game.random(11) + 1;
+        s.ShipFuel[i] = 50;
+        s.FuelTankSpace[i] = 50;
+        s.CrewWage[i] = 500;
+        s.CrewCount[i] = 2;
+        s.CrewDebt[i] = 0;
+        s.CrewMood[i] = 1;
+        s.ShipHullSize[i] = 250;
+        s.ShipMaxCrew[i] = s.ShipHullSize[i] / 50;
+        s.ShipSpace[i] = s.ShipHullSize[i] - (s.ShipMaxCrew[i] * 10 + 40);
+        s.EngineSize[i] = 20;
+        s.EngineSpeed[i] = 1;
+        s.EngineEfficiency[i] = 25;
+        s.ShipFreeSpace[i] = s.ShipSpace[i] - (s.CargoSpace[i] + s.FuelTankSpace[i] +
+                                               s.PassengerSpace[i] * 5 + s.EngineSize[i]);
+        s.PassengerSpaceLimit[i] = (s.ShipMaxCrew[i] - 2) * 5;
+        s.AdvDone[i] = false;
+        s.AdvIndAmountGood[i] = true;
+        s.AdvRtlAmountGood[i] = true;
+        s.TicketPrice[i] = 1500;
+        s.PsngrPickedUp[i] = false;
+        s.PsngrDestination[i] = s.PlayerPlanet[i];
+        s.PlayerReserved[i] = 0;
+        s.PlayerDestination[i] = game.random(11) + 1;
+        s.PlayerNextPlanet[i] = s.PlayerDestination[i];
+    }
+}
+
+void setUpLandingCosts(Game& game) {
+    GameState& s = game.state;
+    for (int p = 1; p <= kPlanets; ++p) {
+        s.PlanetLandingCost[p] = (game.random(20) + 5) * 100;
+        s.LandingTotalCost[p] = s.PlanetLandingCost[p];
+    }
+}
+
+void setUpPeople(Game& game) {
+    GameState& s = game.state;
+    for (int p = 1; p <= kPlanets; ++p) {
+        const Int size = s.PlanetSize[p];
+        s.PlanetMaxPopulation[p] = size * (10 - game.random(5));
+        s.PlanetPopulation[p] = (game.random(11) + 24) * 75 * size + 3002;
+        s.PlanetResources[p] = (size * 10000 / 5) * (game.random(2) + 3);
+        s.PlanetGrowthRate[p] = 5.0;
+    }
+}
+
+void storePrices(Prices prices, Int& retail, Int& band1, Int& band2, Int& band3) {
+    retail = prices.P;
+    band1 = prices.B1;
+    band2 = prices.B2;
+    band3 = prices.B3;
+}
+
+void setUpPlanetMarkets(Game& game) {
+    GameState& s = game.state;
+    for (int p = 1; p <= kPlanets; ++p) {
+        for (int g = 1; g <= kGoods; ++g) {
+            s.PlanetDemand(p, g) =
+                (Fraction(s.PlanetPopulation[p]) * Fraction::decimal(s.GoodDemandRate[g])).round();
+            // Supply 80 % to 104 % of demand, the amount 95 % to 104 % of supply.
+            s.PlanetSupply(p, g) =
+                (Fraction(game.random(25) + 80) * (Fraction(s.PlanetDemand(p, g)) / 100)).round();
+            s.PlanetAmount(p, g) =
+                (Fraction(game.random(10) + 95) * (Fraction(s.PlanetSupply(p, g)) / 100)).round();
+            storePrices(marketPrice(s, g, s.PlanetAmount(p, g), s.PlanetDemand(p, g),
+                                    PriceVariant::NewGame),
+                        s.PlanetRetailPrice(p, g), s.PlanetIndPrice1(p, g), s.PlanetIndPrice2(p, g),
+                        s.PlanetIndPrice3(p, g));
+        }
+    }
+}
+
+void setUpCompanyMarkets(GameState& s) {
+    for (int c = 1; c <= kCompanies; ++c) {
+        for (int p = 1; p <= kPlanets; ++p) {
+            for (int g = 1; g <= kGoods; ++g) {
+                s.AdvIndAmountAdj(c, p, g) = 0;
+                s.PlayerAmount(c, p, g) = s.PlanetAmount(p, g);
+                s.AdvIndDemandAdj(c, p, g) = 0;
+                s.PlayerDemand(c, p, g) = s.PlanetDemand(p, g);
+                s.WarehouseStock(c, p, g) = 0;
+                s.SalesBuyAmount(c, p, g) = 0;
+                s.SalesSellAmount(c, p, g) = 0;
+                s.SalesFlagA(c, p, g) = true;
+                s.SalesFlagB(c, p, g) = true;
+                s.SalesBuyAdjust(c, p, g) = 0;
+                s.SalesSellAdjust(c, p, g) = 0;
+                storePrices(marketPrice(s, g, s.PlayerAmount(c, p, g), s.PlayerDemand(c, p, g),
+                                        PriceVariant::NewGame),
+                            s.PlayerRetailPrice(c, p, g), s.PlayerIndPrice1(c, p, g),
+                            s.PlayerIndPrice2(c, p, g), s.PlayerIndPrice3(c, p, g));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void generateWorld(Game& game) {
+    GameState& s = game.state;
+    // A new game inherits nothing from a game played or loaded before; only the program's own
+    // folder and the just-loaded marker live outside the game.
+    GameState fresh;
+    fresh.GameDir = s.GameDir;
+    fresh.GameLoaded = s.GameLoaded;
+    s = fresh;
+
+    setUpCompanies(game);
+    setUpLandingCosts(game);
+    writeCatalogue(s);
+    setUpPeople(game);
+    setUpPlanetMarkets(game);
+    setUpCompanyMarkets(s);
+    // Mines, factories, landing fees, cargo and recipes' products start empty (the fresh store).
+    s.CurrentPlayer = 0;
+    s.TurnNumber = 0;
+    s.HumanTurn = true;
+    s.FirstRound = true;
+    s.TurnNumberCopy = s.TurnNumber;
+    s.TurnSlot = 0;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace quorvex {
+
+class Game;
+
+// Draws a new world into the store, replacing whatever game it held: companies, landing costs,
+// planets, the catalogue and the first markets. The first world update completes it.
+void generateWorld(Game& game);
+
+}  // namespace quorvex

@@ -1,0 +1,15 @@
+#include "TAdvertScr.h"
+
+#include "../form/Game.h"
+
+namespace quorvex {
+
+TAdvertScr::TAdvertScr(Game& game) : Screen(game, ScreenId::AdvertScr, "Advertising") {
+    Button4.onClick = [this] { Button4Click(); };
+}
+
+void TAdvertScr::Button4Click() {
+    handOver(ScreenId::PlanetScreen);
+}
+
+}  // namespace quorvex

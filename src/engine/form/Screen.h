@@ -1,0 +1,69 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../state/GameState.h"
+#include "../state/Int.h"
+#include "Controls.h"
+#include "ScreenId.h"
+
+namespace quorvex {
+
+class Game;
+
+// One of the game's 25 screens, headless: its controls hold what the window shows, its handlers
+// are what the buttons do. A screen keeps only working values of the action in hand; everything
+// else lives in the store.
+class Screen {
+public:
+    Screen(Game& game, ScreenId id, std::string caption);
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+    virtual ~Screen() = default;
+
+    ScreenId id() const { return id_; }
+    std::string caption;
+
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* find(std::string_view name) const;
+    template <typename T>
+    T& control(std::string_view name) const {
+        return dynamic_cast<T&>(*find(name));
+    }
+
+    // Runs every time the screen is shown.
+    virtual void FormShow() {}
+
+    void addControl(Control& control);
+
+protected:
+    Game& game;
+    GameState& s();
+    const GameState& s() const;
+    // The company whose turn it is.
+    Int me() const;
+
+    void message(const std::string& text);
+    void messages(std::initializer_list<const char*> texts);
+    bool confirm(const std::string& text);
+    // An input box read as a whole number: no value on Cancel, "'x' is not a valid integer
+    // value" for anything that is not one.
+    std::optional<Int> askInt(const std::string& caption, const std::string& prompt,
+                              Int defaultValue);
+
+    // Shows the next screen, then hides this one, so one screen of a turn is visible at a time.
+    void handOver(ScreenId next);
+    void close();
+
+    // The first-turn guidance is on: help was accepted and this is the first game turn.
+    bool guidanceOn() const;
+
+private:
+    ScreenId id_;
+    std::vector<Control*> controls_;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "../form/Screen.h"
+
+namespace quorvex {
+
+// The screen's own controls and rules come with its subsystem; until then it shows its caption
+// and leads back.
+class TGDInfo final : public Screen {
+public:
+    explicit TGDInfo(Game& game);
+
+    Button Button1{*this, "Button1", "Continue"};
+
+    void Button1Click();
+};
+
+}  // namespace quorvex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "../form/Screen.h"
+
+namespace quorvex {
+
+// The screen's own controls and rules come with its subsystem; until then it shows its caption
+// and leads back.
+class TProductionInfo final : public Screen {
+public:
+    explicit TProductionInfo(Game& game);
+
+    Button Button5{*this, "Button5", "Continue"};
+
+    void Button5Click();
+};
+
+}  // namespace quorvex

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "../form/Screen.h"
+
+namespace quorvex {
+
+// Passengers: the offers at the ship's planet, picking them up, and the ticket price.
+class TPsngrs final : public Screen {
+public:
+    explicit TPsngrs(Game& game);
+
+    Label CashL{*this, "CashL"};
+    Label SpaceL{*this, "SpaceL"};
+    Label PassengersL{*this, "PassengersL"};
+    Label PriceL{*this, "PriceL"};
+    StringGrid Passengers{*this, "Passengers", 7, 14, 2, 1};
+    Button Button5{*this, "Button5", "Pick up Passengers"};
+    Button Button3{*this, "Button3", "Change Price"};
+    Button Button1{*this, "Button1", "Help"};
+    Button Button4{*this, "Button4", "Continue"};
+
+    void FormShow() override;
+    void PSUpdate();
+    void Button5Click();  // Pick up Passengers
+    void Button3Click();  // Change Price
+    void Button1Click();  // Help
+    void Button4Click();  // Continue
+};
+
+}  // namespace quorvex

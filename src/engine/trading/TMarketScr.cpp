@@ -1,0 +1,15 @@
+#include "TMarketScr.h"
+
+#include "../form/Game.h"
+
+namespace quorvex {
+
+TMarketScr::TMarketScr(Game& game) : Screen(game, ScreenId::MarketScr, "Market") {
+    Button1.onClick = [this] { Button1Click(); };
+}
+
+void TMarketScr::Button1Click() {
+    handOver(ScreenId::PlanetScreen);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,15 @@
+#include "TSell.h"
+
+#include "../form/Game.h"
+
+namespace quorvex {
+
+TSell::TSell(Game& game) : Screen(game, ScreenId::Sell, "Sell") {
+    Button4.onClick = [this] { Button4Click(); };
+}
+
+void TSell::Button4Click() {
+    close();
+}
+
+}  // namespace quorvex

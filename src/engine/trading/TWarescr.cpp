@@ -1,0 +1,15 @@
+#include "TWarescr.h"
+
+#include "../form/Game.h"
+
+namespace quorvex {
+
+TWarescr::TWarescr(Game& game) : Screen(game, ScreenId::Warescr, "Warehouse") {
+    Button5.onClick = [this] { Button5Click(); };
+}
+
+void TWarescr::Button5Click() {
+    handOver(ScreenId::PlanetScreen);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "../form/Screen.h"
+
+namespace quorvex {
+
+// The screen's own controls and rules come with its subsystem; until then it shows its caption
+// and leads back.
+class TWarescr final : public Screen {
+public:
+    explicit TWarescr(Game& game);
+
+    Button Button5{*this, "Button5", "Continue"};
+
+    void Button5Click();
+};
+
+}  // namespace quorvex
