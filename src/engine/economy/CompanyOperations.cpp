@@ -1,0 +1,9 @@
+#include "CompanyOperations.h"
+
+#include "../form/Game.h"
+
+namespace quorvex {
+
+void runCompanyOperations(Game&, Int) {}
+
+}  // namespace quorvex
