@@ -25,7 +25,9 @@ void TGameMenu::Button1Click() {
 }
 
 // The main menu stays open behind the new-game screen.
+// The screens of a game in progress go, since the new-game screen replaces the whole store.
 void TGameMenu::Button2Click() {
+    game.hideAllBut(ScreenId::GameMenu);
     game.show(ScreenId::NGScreen);
 }
 

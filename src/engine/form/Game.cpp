@@ -117,6 +117,13 @@ void Game::hide(ScreenId id) {
     if (onVisibilityChange) onVisibilityChange(id, false);
 }
 
+void Game::hideAllBut(ScreenId keep) {
+    for (int i = 0; i < kScreenCount; ++i) {
+        const auto id = static_cast<ScreenId>(i);
+        if (id != keep && isVisible(id)) hide(id);
+    }
+}
+
 #define QUORVEX_SCREEN_ACCESSOR(Name, Type)                \
     Type& Game::Name() {                                   \
         return static_cast<Type&>(screen(ScreenId::Name)); \

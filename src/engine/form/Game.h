@@ -68,6 +68,8 @@ public:
     void show(ScreenId id);
     void hide(ScreenId id);
     bool isVisible(ScreenId id) const { return visible_[static_cast<int>(id)]; }
+    // Hides every screen but one: a new or loaded game replaces whatever was on the screen.
+    void hideAllBut(ScreenId keep);
     // Told of every show and hide, so a window layer can follow.
     std::function<void(ScreenId, bool)> onVisibilityChange;
 

@@ -92,32 +92,4 @@ void writeCatalogue(GameState& s) {
     }
 }
 
-Int recipeInput(const GameState& s, Int recipe, int slot) {
-    switch (slot) {
-        case 1:
-            return s.RecipeInput1[recipe];
-        case 2:
-            return s.RecipeInput2[recipe];
-        case 3:
-            return s.RecipeInput3[recipe];
-        case 4:
-            return s.RecipeInput4[recipe];
-    }
-    throw GameError(kRangeCheckError);
-}
-
-Int recipeInputQty(const GameState& s, Int recipe, int slot) {
-    switch (slot) {
-        case 1:
-            return s.RecipeInput1Qty[recipe];
-        case 2:
-            return s.RecipeInput2Qty[recipe];
-        case 3:
-            return s.RecipeInput3Qty[recipe];
-        case 4:
-            return s.RecipeInput4Qty[recipe];
-    }
-    throw GameError(kRangeCheckError);
-}
-
 }  // namespace quorvex
