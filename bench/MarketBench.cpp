@@ -1,0 +1,180 @@
+// The market's share of a game turn: the market price rule, which a turn runs some 13,000 times,
+// the whole market step and a company's view refresh, and the world generation, each beside one
+// plain copy of the store.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#include "app/WorldGeneration.h"
+#include "economy/Market.h"
+#include "economy/WorldUpdate.h"
+#include "form/Dialogs.h"
+#include "form/Game.h"
+#include "state/PriceRule.h"
+#include "state/Random.h"
+
+namespace {
+
+using namespace quorvex;
+
+class SilentDialogs final : public Dialogs {
+public:
+    void message(const std::string&) override {}
+    bool confirm(const std::string&) override { return true; }
+    std::optional<std::string> input(const std::string&, const std::string&,
+                                     const std::string&) override {
+        return std::nullopt;
+    }
+    void error(const std::string&) override {}
+    std::optional<std::string> saveFileName(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> openFileName(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+// A world some turns into a game: twelve computer companies and a human, two of them
+// advertising, so that some views differ from the planets'.
+struct World {
+    SilentDialogs dialogs;
+    Game game{dialogs, std::make_unique<LcgRandom>(20240601)};
+    World() {
+        generateWorld(game);
+        GameState& s = game.state;
+        for (int c = 1; c <= kCompanies; ++c)
+            s.PlayerActive[c] = c == 1 || c >= 7;
+        s.AdvIndAmountStrength[1] = 43;
+        s.AdvIndAmountPlanets(1, 3) = s.AdvIndAmountPlanets(1, 4) = true;
+        s.AdvRtlDemandStrength[7] = 25;
+        s.AdvRtlDemandPlanets(7, 9) = true;
+        for (int turn = 0; turn < 10; ++turn)
+            worldUpdate(game);
+    }
+};
+
+// The machine is shared, so times are this thread's processor time, not the wall clock's.
+double cpuMicroseconds() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
+}
+
+template <typename F>
+double timed(F&& f) {
+    const double t0 = cpuMicroseconds();
+    f();
+    return cpuMicroseconds() - t0;
+}
+
+// Microseconds of one plain copy of the store, the best of a few rounds.
+double copyMicroseconds(const GameState& src) {
+    auto dst = std::make_unique<GameState>();
+    constexpr int kCopies = 200;
+    double best = 1e300;
+    for (int round = 0; round < 5; ++round) {
+        const double took = timed([&] {
+            for (int i = 0; i < kCopies; ++i) {
+                *dst = src;
+                benchmark::ClobberMemory();
+            }
+        });
+        best = std::min(best, took / kCopies);
+    }
+    return best;
+}
+
+// Reports the time of one iteration as a multiple of one copy of the store.
+void besideCopy(benchmark::State& state, const GameState& s, double iterationUs) {
+    const double copyUs = copyMicroseconds(s);
+    state.counters["copy_us"] = copyUs;
+    state.counters["x_copy"] = iterationUs / copyUs;
+}
+
+// The rule over a turn's worth of markets as the companies see them: 13,000 calls.
+void BM_MarketPriceRule(benchmark::State& state) {
+    World w;
+    const GameState& s = w.game.state;
+    struct Call {
+        Int good, amount, demand;
+    };
+    std::vector<Call> calls;
+    for (int c = 1; calls.size() < 13000; c = c % kCompanies + 1)
+        for (int t = 1; t <= kPlanets; ++t)
+            for (int g = 1; g <= kGoods; ++g)
+                calls.push_back({g, s.PlayerAmount(c, t, g), s.PlayerDemand(c, t, g)});
+    calls.resize(13000);
+    double us = 0;
+    for (auto _ : state)
+        us += timed([&] {
+            for (const Call& k : calls)
+                benchmark::DoNotOptimize(marketPrice(s, k.good, k.amount, k.demand));
+        });
+    besideCopy(state, s, us / static_cast<double>(state.iterations()));
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(calls.size()));
+}
+BENCHMARK(BM_MarketPriceRule)->Unit(benchmark::kMicrosecond);
+
+// The world update's market step: supply, amounts and demand of 300 markets, their prices, every
+// company's advertising and its view of all 300.
+void BM_MarketStep(benchmark::State& state) {
+    World w;
+    double us = 0;
+    for (auto _ : state)
+        us += timed([&] { marketStep(w.game); });
+    besideCopy(state, w.game.state, us / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_MarketStep)->Unit(benchmark::kMicrosecond);
+
+// One company's view after its sales office has traded on a few markets.
+void BM_RefreshCompanyView(benchmark::State& state) {
+    World w;
+    GameState& s = w.game.state;
+    int turn = 0;
+    double us = 0;
+    for (auto _ : state) {
+        s.PlanetAmount(turn % kPlanets + 1, turn % kGoods + 1) += 1;
+        ++turn;
+        us += timed([&] { refreshCompanyView(s, 9); });
+    }
+    besideCopy(state, s, us / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_RefreshCompanyView)->Unit(benchmark::kMicrosecond);
+
+// The whole world update of a game turn (the companies hold no mines, factories or orders), and
+// the update's own steps without the passengers and the companies' standing operations.
+void worldUpdateBench(benchmark::State& state, const CompanySections& sections) {
+    World w;
+    const auto start = std::make_unique<GameState>(w.game.state);
+    double us = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.game.state = *start;  // the same turn again, not one with ever larger figures
+        state.ResumeTiming();
+        us += timed([&] { worldUpdate(w.game, sections); });
+    }
+    besideCopy(state, w.game.state, us / static_cast<double>(state.iterations()));
+}
+void BM_WorldUpdate(benchmark::State& state) {
+    worldUpdateBench(state, CompanySections::standard());
+}
+BENCHMARK(BM_WorldUpdate)->Unit(benchmark::kMicrosecond);
+void BM_WorldUpdateOwnSteps(benchmark::State& state) {
+    worldUpdateBench(state, {[](Game&) {}, [](Game&) {}, [](Game&, Int) {}});
+}
+BENCHMARK(BM_WorldUpdateOwnSteps)->Unit(benchmark::kMicrosecond);
+
+// A new world drawn into the store.
+void BM_GenerateWorld(benchmark::State& state) {
+    World w;
+    double us = 0;
+    for (auto _ : state)
+        us += timed([&] { generateWorld(w.game); });
+    besideCopy(state, w.game.state, us / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_GenerateWorld)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "../state/Int.h"
+
+namespace quorvex {
+
+class Game;
+
+// The list price of an engine of the given speed, size and fuel use, before the planet's own
+// mark-up or discount.
+Int engineListPrice(Int speed, Int size, Int efficiency);
+
+// The five engine models every planet offers, drawn anew: planet by planet, model by model.
+void drawEngineOffers(Game& game);
+
+}  // namespace quorvex

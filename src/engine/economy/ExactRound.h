@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+
+#include "../state/Fraction.h"
+#include "../state/GameError.h"
+#include "../state/Int.h"
+
+namespace quorvex {
+
+// Populations and supplies stop growing here: however long a game runs, a grown value and the
+// products the world update forms from it stay inside 32 bits.
+inline constexpr int32_t kGrowthCap = 1000000000;
+
+// The world update rounds some twenty thousand values a turn. These helpers give exactly what
+// Fraction would (halves to the even neighbour), with whole-number arithmetic and, being inline,
+// a constant divisor such as 100 turned into a multiplication.
+
+// num / den rounded to the nearest whole number, a half to the even neighbour; den > 0.
+inline int64_t roundDiv(int64_t num, int64_t den) {
+    int64_t q = num / den;
+    int64_t r = num % den;
+    if (r < 0) {
+        r += den;
+        --q;
+    }
+    if (2 * r > den || (2 * r == den && (q & 1) != 0)) ++q;
+    return q;
+}
+
+// The same over 128 bits, for a whole number times a stored decimal.
+inline Fraction::Wide roundDiv(Fraction::Wide num, Fraction::Wide den) {
+    if (num >= std::numeric_limits<int64_t>::min() && num <= std::numeric_limits<int64_t>::max() &&
+        den <= std::numeric_limits<int64_t>::max())
+        return roundDiv(static_cast<int64_t>(num), static_cast<int64_t>(den));
+    Fraction::Wide q = num / den;
+    Fraction::Wide r = num % den;
+    if (r < 0) {
+        r += den;
+        --q;
+    }
+    if (2 * r > den || (2 * r == den && (q & 1) != 0)) ++q;
+    return q;
+}
+
+// A rounded value going into the store: one that does not fit 32 bits is a "Range check error",
+// as with any rounding.
+inline Int storeRounded(Fraction::Wide value) {
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        throw GameError(kRangeCheckError);
+    return Int(static_cast<int32_t>(value));
+}
+
+// round(value / 100 x percent)
+inline Int roundPercentOf(Int value, Int percent) {
+    return storeRounded(roundDiv(value.wide() * percent.wide(), 100));
+}
+
+// round(factor x (value / 100)), the factor a whole percentage, before it goes into the store.
+inline int64_t roundPercentTimes(Int factor, Int value) {
+    return roundDiv(factor.wide() * value.wide(), 100);
+}
+
+// A grown value stops at the cap.
+inline Int capGrowth(Fraction::Wide grown) {
+    return storeRounded(grown > kGrowthCap ? Fraction::Wide(kGrowthCap) : grown);
+}
+
+// A stored Double (a demand rate, a growth rate) read as the decimal it was written as, so that a
+// whole number times it rounds exactly: 125 x 0.124 is 15.5 and rounds to 16.
+class Decimal {
+public:
+    Decimal() = default;
+    explicit Decimal(double value) {
+        const Fraction f = Fraction::decimal(value);
+        num_ = f.numerator();
+        den_ = f.denominator();
+    }
+    Fraction::Wide numerator() const { return num_; }
+    Fraction::Wide denominator() const { return den_; }
+
+    // round(x x value)
+    Int roundTimes(Int x) const { return storeRounded(roundDiv(x.wide() * num_, den_)); }
+
+private:
+    Fraction::Wide num_ = 0;
+    Fraction::Wide den_ = 1;
+};
+
+}  // namespace quorvex
