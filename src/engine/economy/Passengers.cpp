@@ -1,10 +1,101 @@
 #include "Passengers.h"
 
+#include <array>
+
 #include "../form/Game.h"
+#include "../state/Format.h"
+#include "../state/Fraction.h"
 
 namespace quorvex {
+namespace {
 
-void offerPassengers(Game&) {}
-void settlePassengers(Game&) {}
+// Cheap tickets draw more passengers: the factor in hundredths for each of the ten prices the
+// passengers screen can set. Any other price (a damaged or hand-made game) draws nobody.
+Int ticketFactorPercent(Int ticketPrice) {
+    switch (ticketPrice.get()) {
+        case 500:
+            return 120;
+        case 1000:
+            return 115;
+        case 1500:
+            return 110;
+        case 2000:
+            return 105;
+        case 2500:
+        case 3000:
+            return 100;
+        case 3500:
+            return 95;
+        case 4000:
+            return 90;
+        case 4500:
+            return 85;
+        case 5000:
+            return 80;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void offerPassengers(Game& game, Int c) {
+    GameState& s = game.state;
+
+    // 2.5 % of the people on the ship's planet want to leave, more with passenger advertising.
+    Int n = (Fraction(s.PlanetPopulation[s.PlayerPlanet[c]]) / 100 * Fraction::ratio(5, 2)).round();
+    n = (Fraction(n) / 100 * s.AdvPsngrStrength[c] + n).round();
+
+    // Where they want to go, in percent: each of the first eleven planets gets at least 5 and a
+    // part of what is left; the last takes the rest, which can be as little as -5.
+    std::array<Int, kPlanets + 1> share{};
+    share[1] = game.random(10) + 5;
+    Int sum = share[1];
+    for (int d = 2; d <= kPlanets - 1; ++d) {
+        const Int spread = (Fraction(Int(100) - sum) / (13 - d)).round();
+        share[d] = game.random(spread) + 5;
+        sum += share[d];
+    }
+    share[kPlanets] = Int(100) - sum;
+
+    s.PsngrOffered[c] = (Fraction(n) * ticketFactorPercent(s.TicketPrice[c]) / 100).round();
+
+    for (int d = 1; d <= kPlanets; ++d) {
+        // Somebody always wants to go everywhere, even where the share came out at 0 or below.
+        Int waiting = (Fraction(s.PsngrOffered[c]) / 100 * share[d]).round();
+        if (waiting <= 0) waiting = 1;
+        s.PsngrWaiting(c, d) = waiting;
+        s.PsngrIncome(c, d) = s.TicketPrice[c];
+
+        // The cost is worked out for the group the ship can take; a ship without passenger
+        // places is quoted for a chance group of 1 to 4.
+        Int m = s.PassengerSpace[c] < waiting ? s.PassengerSpace[c] : waiting;
+        if (m == 0) m = game.random(4) + 1;
+        const Int r = game.random(5) + 1;
+        s.PsngrCost(c, d) = (Fraction(r) * (Fraction(1000) / m) + (Fraction(m) * 15 + 250) +
+                             Fraction(s.PsngrIncome(c, d)) / 100 * 25)
+                                .round();
+    }
+}
+
+void offerPassengers(Game& game) {
+    // Every slot, in the game or not, so the draws come the same whoever is still playing.
+    for (int c = 1; c <= kCompanies; ++c)
+        offerPassengers(game, c);
+}
+
+void settlePassengers(Game& game) {
+    GameState& s = game.state;
+    for (int c = 1; c <= kCompanies; ++c) {
+        if (s.PsngrDestination[c] == s.PlayerPlanet[c])
+            s.PlayerCash[c] += s.Passengers[c] * s.PsngrFare[c];
+        else if (c <= kHumanCompanies && s.Passengers[c] != 0)
+            game.dialogs.message(cat(s.PlayerName[c],
+                                     "- You have not taken your passengers to the right",
+                                     " planet so will not get paid by them"));
+        // Passengers travel for one turn only: paid or not, they all leave the ship.
+        s.Passengers[c] = 0;
+    }
+}
 
 }  // namespace quorvex

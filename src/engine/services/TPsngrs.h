@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "../form/Screen.h"
 
 namespace quorvex {
@@ -25,6 +27,12 @@ public:
     void Button3Click();  // Change Price
     void Button1Click();  // Help
     void Button4Click();  // Continue
+
+private:
+    // Passengers the ship could take for planet j: its whole passenger space, whatever is aboard.
+    Int maxPassengers(Int c, Int j) const;
+    // Per-passenger figure times the group, in 64 bits so a huge ship never overflows a total.
+    static int64_t total(Int perPassenger, Int count) { return perPassenger.wide() * count.wide(); }
 };
 
 }  // namespace quorvex
