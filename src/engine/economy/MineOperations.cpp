@@ -1,0 +1,63 @@
+#include "MineOperations.h"
+
+#include "../form/Game.h"
+#include "../state/Fraction.h"
+#include "Payment.h"
+
+namespace quorvex {
+
+Int mineValue(Int reserve, Int maxProduction, Int maintenance, Int minPrice) {
+    const Int inGround = (Fraction(reserve) * minPrice * Fraction::ratio(25, 1000)).round();
+    const Int upkeep = (Fraction(maintenance) * Fraction::ratio(5, 2)).round();
+    return inGround + maxProduction * 10 + upkeep;
+}
+
+int64_t mineUpkeepTotal(const GameState& s, Int c) {
+    int64_t total = 0;
+    for (int t = 1; t <= kPlanets; ++t)
+        for (int g = 1; g <= kRawGoods; ++g)
+            for (int k = 1; k <= kMineSlots; ++k)
+                total += s.MineMaintenance(c, t, g, k).wide();
+    return total;
+}
+
+int64_t mineProductionCost(const GameState& s, Int c) {
+    int64_t total = 0;
+    for (int t = 1; t <= kPlanets; ++t)
+        for (int g = 1; g <= kRawGoods; ++g)
+            for (int k = 1; k <= kMineSlots; ++k)
+                total += s.MineProduction(c, t, g, k).wide() * s.MineCostPerTon(c, t, g, k).wide();
+    return total;
+}
+
+void mineOutput(GameState& s, Int c) {
+    for (int t = 1; t <= kPlanets; ++t)
+        for (int g = 1; g <= kRawGoods; ++g)
+            for (int k = 1; k <= kMineSlots; ++k) {
+                const Int made = s.MineProduction(c, t, g, k);
+                s.MineReserve(c, t, g, k) -= made;
+                s.WarehouseStock(c, t, g) += made;
+                s.MineValue(c, t, g, k) =
+                    mineValue(s.MineReserve(c, t, g, k), s.MineMaxProduction(c, t, g, k),
+                              s.MineMaintenance(c, t, g, k), s.GoodMinPrice[g]);
+            }
+}
+
+void runMines(Game& game, Int c) {
+    GameState& s = game.state;
+    const int64_t upkeep = mineUpkeepTotal(s, c);
+    if (upkeep == 0) return;
+    if (!payRunningTotal(game, c, upkeep, PaymentPurpose::MineUpkeep)) {
+        tellCompany(game, c,
+                    " You can not afford to pay for your"
+                    " maintainance costs so no prdouction will take place this turn");
+        return;
+    }
+    if (!payRunningTotal(game, c, mineProductionCost(s, c), PaymentPurpose::MineProduction)) {
+        tellCompany(game, c, " You can not afford to produce anything this turn");
+        return;
+    }
+    mineOutput(s, c);
+}
+
+}  // namespace quorvex

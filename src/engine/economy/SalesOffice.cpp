@@ -1,0 +1,174 @@
+#include "SalesOffice.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "../form/Game.h"
+#include "../state/Catalogue.h"
+#include "ExactRound.h"
+#include "Manufacturing.h"
+#include "Market.h"
+#include "Payment.h"
+
+namespace quorvex {
+namespace {
+
+constexpr int64_t kIntMax = std::numeric_limits<int32_t>::max();
+
+}  // namespace
+
+int64_t goodTons(const GameState& s, Int good, int64_t units) {
+    const Decimal weight(s.GoodWeight[good]);
+    return static_cast<int64_t>(
+        roundDiv(Fraction::Wide(units) * weight.numerator(), weight.denominator()));
+}
+
+GoodWeights::GoodWeights(const GameState& s) {
+    for (int g = 1; g <= kGoods; ++g)
+        weight_[g] = Decimal(s.GoodWeight[g]);
+}
+
+int64_t GoodWeights::tons(int good, int64_t units) const {
+    const Decimal& w = weight_.at(static_cast<std::size_t>(good));
+    return static_cast<int64_t>(roundDiv(Fraction::Wide(units) * w.numerator(), w.denominator()));
+}
+
+Int salesUnitPrice(const GameState& s, Int c, Int t, Int g, int64_t q) {
+    if (!isIndustrialGood(g)) return s.PlayerRetailPrice(c, t, g);
+    if (q <= 25) return s.PlayerIndPrice1(c, t, g);
+    if (q <= 100) return s.PlayerIndPrice2(c, t, g);
+    return s.PlayerIndPrice3(c, t, g);
+}
+
+std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int c, Int t) {
+    std::array<int64_t, kGoods + 1> need{};
+    for (int f = 1; f <= kRecipes; ++f) {
+        const int64_t amount = s.FactoryAmount(c, t, f).wide();
+        if (amount == 0) continue;
+        for (int j = 1; j <= kRecipeInputSlots; ++j) {
+            const Int input = recipeInput(s, f, j);
+            if (input >= 1 && input <= kGoods)
+                need[static_cast<std::size_t>(input.get())] +=
+                    recipeInputQty(s, f, j).wide() * amount;
+        }
+    }
+    return need;
+}
+
+PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
+    PurchaseCost cost;
+    const GoodWeights weights(s);
+    for (int t = 1; t <= kPlanets; ++t) {
+        const std::array<int64_t, kGoods + 1> need = factoryNeeds(s, c, t);
+        for (int g = 1; g <= kGoods; ++g) {
+            const int64_t stock = s.WarehouseStock(c, t, g).wide();
+
+            // Buy what the factories here will lack. A raw good's mine output is already in
+            // stock; a manufactured good counts what its own factory makes this turn.
+            int64_t have = stock;
+            if (isRawGood(g)) {
+                Int output = 0;
+                for (int k = 1; k <= kMineSlots; ++k)
+                    output += s.MineProduction(c, t, g, k);
+                s.MineOutput(c, t, g) = output;
+            } else {
+                const Int f = recipeMaking(s, g);
+                if (f != 0) have += s.FactoryAmount(c, t, f).wide();
+            }
+            const int64_t shortfall = std::max<int64_t>(need[g] - have, 0);
+            // A positive adjustment buys extra; a negative one cannot stop the factories' needs.
+            int64_t buy = shortfall + std::max<int64_t>(s.SalesBuyAdjust(c, t, g).wide(), 0);
+            if (buy > kIntMax) {
+                cost.fits = false;
+                buy = kIntMax;
+            }
+            s.SalesBuyAmount(c, t, g) = Int::fromWide(buy);
+
+            // Sell the whole stock by default; a negative adjustment keeps goods back, unless
+            // the goods kept would not fit in the free space, in which case they go too.
+            const int64_t held = std::max<int64_t>(stock, 0);
+            int64_t sell = std::clamp<int64_t>(held + s.SalesSellAdjust(c, t, g).wide(), 0, held);
+            const int64_t freeTons = s.WarehouseSpace(c, t).wide() - s.WarehouseUsed(c, t).wide();
+            if (weights.tons(g, held - sell) > freeTons) sell = held;
+            s.SalesSellAmount(c, t, g) = Int::fromWide(sell);
+
+            if (withCost && cost.fits) {
+                cost.total += buy * salesUnitPrice(s, c, t, g, buy).wide();
+                if (cost.total > kIntMax) cost.fits = false;
+            }
+        }
+    }
+    return cost;
+}
+
+void salesOfficeBuy(Game& game, Int c, const PurchaseCost& cost) {
+    GameState& s = game.state;
+    bool allBought = true;
+    if (!cost.fits || cost.total != 0) {
+        if (!cost.fits ||
+            !payRunningCost(game, c, Int::fromWide(cost.total), PaymentPurpose::Purchases)) {
+            tellCompany(game, c, " You can not afford to buy any goods this turn");
+        } else {
+            for (int t = 1; t <= kPlanets; ++t)
+                for (int g = 1; g <= kGoods; ++g) {
+                    const Int wanted = s.SalesBuyAmount(c, t, g);
+                    const Int seen = s.PlayerAmount(c, t, g);
+                    // Only what the company sees on offer can be had; the rest was paid for and
+                    // is lost.
+                    const Int taken = seen >= wanted ? wanted : seen;
+                    if (seen < wanted) allBought = false;
+                    s.WarehouseStock(c, t, g) += taken;
+                    s.PlayerAmount(c, t, g) = seen >= wanted ? seen - wanted : Int(0);
+                    s.PlanetAmount(t, g) = Int::fromWide(
+                        std::max<int64_t>(s.PlanetAmount(t, g).wide() - taken.wide(), 0));
+                }
+        }
+    }
+    refreshCompanyView(s, c);
+    if (!allBought)
+        tellCompany(game, c,
+                    " There was not enough goods avalible for you to buy"
+                    " all that you wanted (do more amount advertising)");
+}
+
+void recountWarehouses(GameState& s, Int c) {
+    const GoodWeights weights(s);
+    for (int t = 1; t <= kPlanets; ++t) {
+        int64_t used = 0;
+        for (int g = 1; g <= kGoods; ++g)
+            used += weights.tons(g, s.WarehouseStock(c, t, g).wide());
+        // Goods stored beyond the room owned still count only as a full warehouse.
+        used = std::clamp<int64_t>(used, 0, std::max<int64_t>(s.WarehouseSpace(c, t).wide(), 0));
+        s.WarehouseUsed(c, t) = Int::fromWide(used);
+    }
+}
+
+void salesOfficeSell(Game& game, Int c) {
+    GameState& s = game.state;
+    const GoodWeights weights(s);
+    bool marketsMoved = false;
+    for (int t = 1; t <= kPlanets; ++t)
+        for (int g = 1; g <= kGoods; ++g) {
+            const Int sold = s.SalesSellAmount(c, t, g);
+            if (sold == 0 && s.PlanetAmount(t, g) >= 0) continue;  // nothing here changes
+            marketsMoved = true;
+            s.WarehouseStock(c, t, g) -= sold;
+            // The weight freed is at most what the warehouse counts as in use: the recount caps
+            // that at the space, so selling an overfull warehouse must not take it below 0.
+            const int64_t inUse = std::max<int64_t>(s.WarehouseUsed(c, t).wide(), 0);
+            const Int freed =
+                Int::fromWide(std::clamp<int64_t>(weights.tons(g, sold.wide()), 0, inUse));
+            s.WarehouseUsed(c, t) -= freed;
+            s.WarehouseFree(c, t) += freed;
+            s.PlayerCash[c] += sold * salesUnitPrice(s, c, t, g, sold.wide());
+            s.PlayerAmount(c, t, g) += sold;
+            // A planet left below 0 by an earlier purchase takes the sale first, then stops at 0.
+            s.PlanetAmount(t, g) =
+                Int::fromWide(std::max<int64_t>(s.PlanetAmount(t, g).wide() + sold.wide(), 0));
+        }
+    // The view was rebuilt after the purchases, and nothing it is built from has changed since
+    // unless something was sold here.
+    if (marketsMoved) refreshCompanyView(s, c);
+}
+
+}  // namespace quorvex
