@@ -1,12 +1,193 @@
 #include "ComputerPlayer.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "../form/Game.h"
+#include "../state/Fraction.h"
+#include "ShipFigures.h"
 
 namespace quorvex {
+namespace {
+
+constexpr int kTicketPrice = 5000;
+constexpr int kAllowance = 15000;
+constexpr int kFuelReserve = 5;  // tons kept in the tank beyond one flight
+
+// How many of `wanted` the cash pays for at `price` each: all of them, or as many as it can.
+Int affordable(Int cash, Int price, Int wanted) {
+    if (cash.wide() < price.wide() * wanted.wide()) return cash / price;
+    return wanted;
+}
+
+// Passengers aboard, limited by the places and by those waiting for the planet.
+Int passengersFor(const GameState& s, Int c, int planet) {
+    return std::min(s.PassengerSpace[c], s.PsngrWaiting(c, planet));
+}
+
+int64_t passengerProfit(const GameState& s, Int c, int planet) {
+    const int64_t n = passengersFor(s, c, planet).wide();
+    return s.PsngrIncome(c, planet).wide() * n - s.PsngrCost(c, planet).wide() * n;
+}
+
+void fitOutHull(Game& game, Int c) {
+    GameState& s = game.state;
+    const Int planet = s.PlayerPlanet[c];
+    Int& cash = s.PlayerCash[c];
+
+    recomputeShipSpace(s, c);
+    recomputeFreeSpace(s, c);
+    if (s.ShipFreeSpace[c] <= 0) return;
+
+    // First enough tank for one flight and a little over.
+    const Int tankWanted = s.EngineEfficiency[c] + kFuelReserve;
+    if (s.FuelTankSpace[c] < tankWanted) {
+        Int need = tankWanted - s.FuelTankSpace[c];
+        if (need <= s.ShipFreeSpace[c]) {
+            need = affordable(cash, s.PlanetFuelSpacePrice[planet], need);
+            cash -= s.PlanetFuelSpacePrice[planet] * need;
+            s.FuelTankSpace[c] += need;
+        }
+    }
+    recomputeShipSpace(s, c);
+    recomputeFreeSpace(s, c);
+    if (s.ShipFreeSpace[c] <= 0) return;
+
+    HullShares share = hullShares(s.ShipFreeSpace[c], game.random(80) + 20);
+
+    share.cargo = affordable(cash, s.PlanetCargoSpacePrice[planet], share.cargo);
+    cash -= s.PlanetCargoSpacePrice[planet] * share.cargo;
+    s.CargoSpace[c] += share.cargo;
+    s.CargoFree[c] = s.CargoSpace[c] - s.CargoUsed[c];  // the hold's free tons stay true too
+    recomputeFreeSpace(s, c);
+
+    share.places = affordable(cash, s.PlanetPassengerSpacePrice[planet], share.places);
+    // Each five places need one more crew member, and two look after the ship: places the crew
+    // could not look after become fuel tank instead.
+    const Int places = s.PassengerSpace[c] + share.places;
+    const Int crewNeeded = (places + 4) / 5 + 2;
+    if (crewNeeded > s.ShipMaxCrew[c]) {
+        share.fuel += share.places * 5;
+    } else {
+        cash -= s.PlanetPassengerSpacePrice[planet] * share.places;
+        s.PassengerSpace[c] += share.places;
+        recomputeFreeSpace(s, c);
+    }
+
+    share.fuel = affordable(cash, s.PlanetFuelSpacePrice[planet], share.fuel);
+    cash -= s.PlanetFuelSpacePrice[planet] * share.fuel;
+    s.FuelTankSpace[c] += share.fuel;
+    recomputeFreeSpace(s, c);
+}
+
+// The step between the places a computer considers grows with the chosen intelligence; with
+// none chosen it considers none.
+Int placeStep(Int intelligence) {
+    switch (intelligence.get()) {
+        case 20:
+            return 5;
+        case 40:
+            return 10;
+        case 60:
+            return 15;
+        case 80:
+            return 20;
+        default:
+            return 0;
+    }
+}
+
+void takePassengers(Game& game, Int c) {
+    GameState& s = game.state;
+    const std::array<int, kPlanets> order = planetsByPassengerProfit(s, c);
+    const Int r = game.random(100);
+    const Int step = placeStep(s.ComputerIntelligence);
+    if (step == 0) return;  // no intelligence chosen: no passengers, the destination stays
+    // A cleverer company more often takes the best planet, otherwise one further down.
+    int place = 1;
+    while (place <= kPlanets && r > s.PlayerIntelligence[c] + step * place)
+        ++place;
+    if (place > kPlanets) return;
+    const int j = order[place - 1];
+    const Int n = passengersFor(s, c, j);
+    s.PsngrPickedUp[c] = true;
+    s.PlayerCash[c] -= s.PsngrCost(c, j) * n;
+    s.Passengers[c] = n;
+    s.PsngrFare[c] = s.PsngrIncome(c, j);
+    s.PsngrDestination[c] = j;
+    s.PlayerDestination[c] = j;
+}
+
+}  // namespace
+
+HullShares hullShares(Int freeSpace, Int passengerPercent) {
+    const Fraction part = Fraction(freeSpace) / 100;
+    HullShares share;
+    // The roundings may both go up; places and fuel are held to what the hull has, so cargo
+    // never goes below nothing and the three fill the free space exactly.
+    share.places = std::min((part / 5 * passengerPercent).round(), freeSpace / 5);
+    share.fuel =
+        std::min((part * (Int(100) - passengerPercent)).round(), freeSpace - share.places * 5);
+    share.cargo = freeSpace - share.places * 5 - share.fuel;
+    return share;
+}
+
+std::array<int, kPlanets> planetsByPassengerProfit(const GameState& s, Int c) {
+    std::array<int, kPlanets> order;
+    for (int j = 1; j <= kPlanets; ++j)
+        order[j - 1] = j;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return passengerProfit(s, c, a) > passengerProfit(s, c, b);
+    });
+    return order;
+}
 
 void playComputerTurn(Game& game, Int c) {
     GameState& s = game.state;
+    Int& cash = s.PlayerCash[c];
     s.PlayerLastNetWorth[c] = s.PlayerNetWorth[c];
+
+    cash += s.PlayerSavings[c];
+    s.PlayerSavings[c] = 0;
+
+    // Borrow up to the limit, the interest on it kept back. Above the limit this pays it down.
+    if (s.PlayerLoan[c] != s.PlayerCreditLimit[c]) {
+        const Int interest =
+            (Fraction(s.PlayerCreditLimit[c] / 100) * Fraction::decimal(s.LoanInterestRate[c]))
+                .round();
+        cash += (s.PlayerCreditLimit[c] - s.PlayerLoan[c]) - interest;
+        s.PlayerLoan[c] = s.PlayerCreditLimit[c];
+    }
+
+    s.TicketPrice[c] = kTicketPrice;
+    if (cash >= 1) fitOutHull(game, c);
+
+    cash += kAllowance;
+
+    if (cash > 0 && s.CrewDebt[c] >= 0) {
+        if (cash < s.CrewDebt[c]) {
+            s.CrewDebt[c] -= cash;
+            cash = 0;
+        } else {
+            cash -= s.CrewDebt[c];
+            s.CrewDebt[c] = 0;
+        }
+    }
+
+    if (cash >= 1) takePassengers(game, c);
+
+    if (cash >= s.PlayerLoan[c]) {
+        cash -= s.PlayerLoan[c];
+        s.PlayerLoan[c] = 0;
+    } else {
+        s.PlayerLoan[c] -= cash;
+        cash = 0;
+    }
+    if (cash > 0) {
+        s.PlayerSavings[c] += cash;
+        cash = 0;
+    }
+
     s.PlayerNextPlanet[c] = s.PlayerDestination[c];
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "../state/Int.h"
+#include <array>
+
+#include "../state/GameState.h"
 
 namespace quorvex {
 
@@ -8,7 +10,19 @@ class Game;
 
 // A computer company's whole turn up to its departure: bank, hull, allowance, crew, passengers,
 // repayment and savings; it ends with the next planet chosen. The end of turn itself
-// (Plyrfinish) follows as for every company.
+// (Plyrfinish) follows as for every company. It plays any company by these rules, a human one
+// too (the simulator lets the computer play for a person).
 void playComputerTurn(Game& game, Int company);
+
+// How a computer divides its free hull: passenger places (5 tons each), fuel tons and cargo
+// tons, together exactly the free space.
+struct HullShares {
+    Int places, fuel, cargo;
+};
+HullShares hullShares(Int freeSpace, Int passengerPercent);
+
+// The twelve planets by the profit of taking passengers there, the most profitable first;
+// equal profits keep planet order.
+std::array<int, kPlanets> planetsByPassengerProfit(const GameState& s, Int company);
 
 }  // namespace quorvex
