@@ -1,0 +1,129 @@
+#include "FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "../state/Format.h"
+
+namespace quorvex {
+namespace {
+
+std::string reason(int error) {
+    return std::strerror(error);
+}
+
+[[noreturn]] void fail(const char* what, const std::string& path, const std::string& why) {
+    throw FileError(cat("Cannot ", what, " file \"", path, "\". ", why));
+}
+[[noreturn]] void fail(const char* what, const std::string& path, int error) {
+    fail(what, path, reason(error));
+}
+
+// Closes the descriptor when it goes out of scope, unless it was closed by hand.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    int release() {
+        const int f = fd;
+        fd = -1;
+        return f;
+    }
+};
+
+// The new file is made beside the target, so the final rename never crosses file systems. Its
+// name is unused at the moment it is made (O_EXCL), so it never clobbers another file.
+int createTemporary(const std::string& target, std::string& tempName, int& error) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = cat(target, ".", static_cast<int>(::getpid()), "-", static_cast<int>(++counter),
+                       ".tmp");
+        const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) return fd;
+        if (errno != EEXIST) break;
+    }
+    error = errno;
+    return -1;
+}
+
+bool writeAll(int fd, std::span<const uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+void replaceFile(const std::string& path, std::span<const uint8_t> bytes) {
+    // A save over a link replaces the file it points to, not the link.
+    std::string target = path;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        const auto real = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) target = real.string();
+    }
+
+    std::string tempName;
+    int error = 0;
+    Descriptor file{createTemporary(target, tempName, error)};
+    if (file.fd < 0) fail("create", path, error);
+
+    auto abandon = [&](const char* what, int err) {
+        if (file.fd >= 0) ::close(file.release());
+        ::unlink(tempName.c_str());
+        fail(what, path, err);
+    };
+
+    // A file saved over keeps who may read it.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        (void)::fchmod(file.fd, old.st_mode & 07777);
+
+    if (!writeAll(file.fd, bytes)) abandon("write", errno);
+    if (::fsync(file.fd) != 0) abandon("write", errno);
+    if (::close(file.release()) != 0) abandon("write", errno);
+    if (std::rename(tempName.c_str(), target.c_str()) != 0) abandon("create", errno);
+}
+
+std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit) {
+    // Not blocking: a pipe or device picked by mistake is refused, not waited on.
+    Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (file.fd < 0) fail("open", path, errno);
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0) fail("open", path, errno);
+    if (S_ISDIR(info.st_mode)) fail("open", path, EISDIR);
+    if (!S_ISREG(info.st_mode)) fail("open", path, "It is not a file");
+
+    // Sized by what the file says it holds (one byte more, to see it end), never above the limit.
+    const auto told = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
+    std::vector<uint8_t> bytes(std::min(told, limit) + 1);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(file.fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail("read", path, errno);
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// A file that could not be written or read; the text is the whole message for the error box,
+// naming the file and the system's reason: Cannot create file "/x/y.Game". Permission denied
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Writes bytes to path so that the old file survives any failure: the bytes go to a new file in
+// the same folder, are flushed to the disk, and only then take the old file's place in one step.
+// On failure the new file is removed and path is as it was.
+void replaceFile(const std::string& path, std::span<const uint8_t> bytes);
+
+// The file's bytes, at most limit + 1 of them (so a caller can tell a file longer than limit).
+std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit);
+
+}  // namespace quorvex
