@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "form/Dialogs.h"
+
+namespace quorvex::sim {
+
+// The person at the machine when nobody is there: every Yes/No is Yes, every input box keeps
+// its default, the save dialog is given the chosen name and the open dialog is cancelled.
+// Messages and questions go to the log when there is one; errors are kept, since any error the
+// game shows means the run failed.
+class SimDialogs final : public Dialogs {
+public:
+    explicit SimDialogs(std::ostream* log = nullptr) : log_(log) {}
+
+    void setLog(std::ostream* log) { log_ = log; }
+    void setSaveName(std::optional<std::string> name) { saveName_ = std::move(name); }
+
+    void message(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    std::optional<std::string> input(const std::string& caption, const std::string& prompt,
+                                     const std::string& defaultText) override;
+    void error(const std::string& text) override;
+    std::optional<std::string> saveFileName(const std::string& folder,
+                                            const std::string& filter) override;
+    std::optional<std::string> openFileName(const std::string& folder,
+                                            const std::string& filter) override;
+
+    const std::vector<std::string>& errors() const { return errors_; }
+    const std::string& lastMessage() const { return lastMessage_; }
+    std::size_t messageCount() const { return messages_; }
+    std::size_t questionCount() const { return questions_; }
+    std::size_t saveDialogs() const { return saveDialogs_; }
+
+private:
+    void log(const std::string& line);
+
+    std::ostream* log_;
+    std::optional<std::string> saveName_;
+    std::vector<std::string> errors_;
+    std::string lastMessage_;
+    std::size_t messages_ = 0;
+    std::size_t questions_ = 0;
+    std::size_t saveDialogs_ = 0;
+};
+
+}  // namespace quorvex::sim

@@ -1,0 +1,223 @@
+#include "Simulator.h"
+
+#include <chrono>
+#include <exception>
+#include <tuple>
+
+#include "app/TGameMenu.h"
+#include "app/TNGScreen.h"
+#include "services/TPlanetScreen.h"
+#include "services/TTravelscr.h"
+#include "state/Format.h"
+#include "turn/ComputerPlayer.h"
+#include "turn/TRankingScreen.h"
+
+namespace quorvex::sim {
+namespace {
+
+int intelligenceItem(int intelligence) {
+    return intelligence / 20 - 1;  // "20%", "40%", "60%", "80%"
+}
+
+int eventsItem(EventsChoice events) {
+    return static_cast<int>(events) - 1;  // "Few", "Some ", "Many", "Loads"; None chooses nothing
+}
+
+}  // namespace
+
+std::string formatReport(const TurnReport& r) {
+    std::string line = cat("turn ", r.turn, ": ", r.activeCompanies, " active");
+    if (r.leader != 0)
+        line += cat(", leader ", r.leaderName, " (company ", r.leader, ") £", r.leaderNetWorth);
+    return line;
+}
+
+Simulator::Simulator(const SimOptions& options, std::ostream* log)
+    : options_(options), log_(log), dialogs_(log), game_(dialogs_) {
+    dialogs_.setSaveName(options.saveFile);
+    const uint32_t seed = options.seed;
+    game_.clockSeed = [seed] { return seed; };
+}
+
+void Simulator::log(const std::string& line) {
+    if (log_) *log_ << line << '\n';
+}
+
+bool Simulator::stop(SimStatus status, std::string text) {
+    result_.status = status;
+    result_.text = std::move(text);
+    result_.gameTurn = game_.state.TurnNumber.get();
+    return false;
+}
+
+// One click of the person: it completes, or the game puts everything back and shows an error,
+// which ends the run.
+bool Simulator::act(const std::function<void()>& action) {
+    const std::size_t errorsBefore = dialogs_.errors().size();
+    game_.perform(action);
+    if (dialogs_.errors().size() > errorsBefore)
+        return stop(SimStatus::EngineError, dialogs_.errors().back());
+    return true;
+}
+
+bool Simulator::start() {
+    if (!act([&] { game_.show(ScreenId::GameMenu); })) return false;
+    if (!act([&] { game_.GameMenu().Button2.click(); })) return false;  // "New Game"
+    if (!game_.isVisible(ScreenId::NGScreen))
+        return stop(SimStatus::Stuck, "\"New Game\" did not open the new-game screen");
+
+    TNGScreen& ng = game_.NGScreen();
+    if (options_.humans >= 1 && !act([&] { ng.NOP.choose(options_.humans - 1); })) return false;
+    if (options_.computers >= 1 && !act([&] { ng.Comps.choose(options_.computers - 1); }))
+        return false;
+    if (!act([&] { ng.Compint.choose(intelligenceItem(options_.intelligence)); })) return false;
+    if (options_.events != EventsChoice::None &&
+        !act([&] { ng.Events.choose(eventsItem(options_.events)); }))
+        return false;
+    if (!act([&] { ng.Button1.click(); })) return false;  // "Start"
+    if (!game_.isVisible(ScreenId::RankingScreen)) {
+        std::string why = "the game did not start";
+        if (!dialogs_.lastMessage().empty()) why += ": " + dialogs_.lastMessage();
+        return stop(SimStatus::Stuck, why);
+    }
+    return true;
+}
+
+bool Simulator::waitingForHuman() {
+    return game_.isVisible(ScreenId::RankingScreen) && game_.RankingScreen().BeginTurn.enabled;
+}
+
+bool Simulator::gameOver() {
+    return !game_.RankingScreen().BeginTurn.enabled;
+}
+
+bool Simulator::playHumanTurn() {
+    GameState& s = game_.state;
+    if (!waitingForHuman())
+        return stop(SimStatus::Stuck, "the ranking screen is not waiting for \"Begin Turn\"");
+    const Int company = s.CurrentPlayer;
+    const auto progressBefore = std::make_tuple(s.TurnNumber, s.TurnSlot);
+
+    if (!act([&] { game_.RankingScreen().BeginTurn.click(); })) return false;
+    if (!game_.isVisible(ScreenId::PlanetScreen))
+        return stop(SimStatus::Stuck, "\"Begin Turn\" did not open the planet hub");
+
+    if (options_.policy == HumanPolicy::Computer &&
+        !act([&] { playComputerTurn(game_, s.CurrentPlayer); }))
+        return false;
+
+    if (!act([&] { game_.PlanetScreen().Button1.click(); })) return false;  // "GO"
+    if (!game_.isVisible(ScreenId::Travelscr))
+        return stop(SimStatus::Stuck, "\"GO\" did not open the travel screen");
+
+    const Int planet = options_.policy == HumanPolicy::Idle ? s.PlayerDestination[company]
+                                                            : s.PlayerNextPlanet[company];
+    if (log_)
+        log(cat("company ", company, " (", s.PlayerName[company], ") flies to planet ", planet));
+    if (!act([&] { game_.Travelscr().planetLabel(planet.get()).click(); })) return false;
+    if (!game_.isVisible(ScreenId::RankingScreen) || game_.isVisible(ScreenId::Travelscr))
+        return stop(SimStatus::Stuck, cat("clicking planet ", planet, " did not end the turn"));
+
+    // Every human turn moves the game on: a later place in the order, or a later game turn.
+    if (!gameOver() && std::make_tuple(s.TurnNumber, s.TurnSlot) <= progressBefore)
+        return stop(SimStatus::Stuck,
+                    cat("the game did not move on after company ", company, "'s turn (turn ",
+                        s.TurnNumber, ", slot ", s.TurnSlot, ")"));
+    return true;
+}
+
+TurnReport Simulator::report(int turn) const {
+    const GameState& s = game_.state;
+    TurnReport r;
+    r.turn = turn;
+    for (int i = 1; i <= kCompanies; ++i) {
+        if (!s.PlayerActive[i]) continue;
+        ++r.activeCompanies;
+        // Richest first; equal worth keeps the lower company number, as the ranking does.
+        if (r.leader == 0 || s.PlayerNetWorth[i] > r.leaderNetWorth) {
+            r.leader = i;
+            r.leaderNetWorth = s.PlayerNetWorth[i].get();
+        }
+    }
+    if (r.leader != 0) r.leaderName = s.PlayerName[r.leader];
+    return r;
+}
+
+SimResult Simulator::run(const std::function<void(const TurnReport&)>& onTurn) {
+    result_ = SimResult{};
+    if (!start()) return result_;
+    int nextToReport = 1;  // the first game turn not yet reported
+    for (;;) {
+        const int current = game_.state.TurnNumber.get();
+        for (; nextToReport < current; ++nextToReport)
+            if (onTurn) onTurn(report(nextToReport));
+        result_.turnsPlayed = current - 1;
+        result_.gameTurn = current;
+        if (gameOver()) {
+            result_.status = SimStatus::GameEnded;
+            result_.text = dialogs_.lastMessage();
+            return result_;
+        }
+        if (current > options_.turns) {
+            result_.status = SimStatus::TurnsPlayed;
+            return result_;
+        }
+        if (!playHumanTurn()) return result_;
+    }
+}
+
+bool Simulator::save() {
+    const std::size_t asked = dialogs_.saveDialogs();
+    if (!act([&] { game_.RankingScreen().btnSave.click(); })) return false;
+    if (dialogs_.saveDialogs() == asked)
+        return stop(SimStatus::Stuck, "\"Save Game\" did not ask for a file name");
+    return true;
+}
+
+int runSim(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const ParsedOptions parsed = parseOptions(args);
+    if (parsed.help) {
+        out << usage();
+        return 0;
+    }
+    if (!parsed.options) {
+        err << "quorvex-sim: " << parsed.error << "\n\n" << usage();
+        return 2;
+    }
+    const SimOptions& options = *parsed.options;
+    try {
+        Simulator sim(options, options.verbose ? &out : nullptr);
+        const auto started = std::chrono::steady_clock::now();
+        const SimResult result =
+            sim.run([&](const TurnReport& r) { out << formatReport(r) << std::endl; });
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::steady_clock::now() - started)
+                            .count();
+        if (result.status == SimStatus::EngineError) {
+            err << "quorvex-sim: the game showed an error in game turn " << result.gameTurn << ": "
+                << result.text << '\n';
+            return 1;
+        }
+        if (result.status == SimStatus::Stuck) {
+            err << "quorvex-sim: the game stopped making progress in game turn " << result.gameTurn
+                << ": " << result.text << '\n';
+            return 1;
+        }
+        if (options.saveFile && !sim.save()) {
+            err << "quorvex-sim: saving as " << *options.saveFile
+                << " failed: " << sim.result().text << '\n';
+            return 1;
+        }
+        if (result.status == SimStatus::GameEnded)
+            out << "the game ended in game turn " << result.gameTurn << " after "
+                << result.turnsPlayed << " game turns in " << ms << " ms: " << result.text << '\n';
+        else
+            out << result.turnsPlayed << " game turns in " << ms << " ms\n";
+        return 0;
+    } catch (const std::exception& e) {
+        err << "quorvex-sim: unexpected failure: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace quorvex::sim
