@@ -15,9 +15,11 @@ Int mineValue(Int reserve, Int maxProduction, Int maintenance, Int minPrice) {
 int64_t mineUpkeepTotal(const GameState& s, Int c) {
     int64_t total = 0;
     for (int t = 1; t <= kPlanets; ++t)
-        for (int g = 1; g <= kRawGoods; ++g)
-            for (int k = 1; k <= kMineSlots; ++k)
-                total += s.MineMaintenance(c, t, g, k).wide();
+        for (int g = 1; g <= kRawGoods; ++g) {
+            const Int* maintenance = s.MineMaintenance.row(c, t, g);
+            for (int k = 0; k < kMineSlots; ++k)
+                total += maintenance[k].wide();
+        }
     return total;
 }
 

@@ -5,6 +5,7 @@
 #include "../form/Game.h"
 #include "../state/Format.h"
 #include "../state/Fraction.h"
+#include "ExactRound.h"
 
 namespace quorvex {
 namespace {
@@ -39,12 +40,16 @@ Int ticketFactorPercent(Int ticketPrice) {
 
 }  // namespace
 
+// The offers are worked out with exact whole-number rounding (halves to the even neighbour):
+// they run for every company every turn, and a Fraction per figure would cost more than the
+// rest of the turn.
 void offerPassengers(Game& game, Int c) {
     GameState& s = game.state;
+    using Wide = Fraction::Wide;
 
     // 2.5 % of the people on the ship's planet want to leave, more with passenger advertising.
-    Int n = (Fraction(s.PlanetPopulation[s.PlayerPlanet[c]]) / 100 * Fraction::ratio(5, 2)).round();
-    n = (Fraction(n) / 100 * s.AdvPsngrStrength[c] + n).round();
+    Int n = storeRounded(roundDiv(Wide(s.PlanetPopulation[s.PlayerPlanet[c]].wide()) * 25, 1000));
+    n = storeRounded(roundDiv(Wide(n.wide()) * s.AdvPsngrStrength[c].wide() + n.wide() * 100, 100));
 
     // Where they want to go, in percent: each of the first eleven planets gets at least 5 and a
     // part of what is left; the last takes the rest, which can be as little as -5.
@@ -52,17 +57,18 @@ void offerPassengers(Game& game, Int c) {
     share[1] = game.random(10) + 5;
     Int sum = share[1];
     for (int d = 2; d <= kPlanets - 1; ++d) {
-        const Int spread = (Fraction(Int(100) - sum) / (13 - d)).round();
+        const Int spread = storeRounded(roundDiv(Wide((Int(100) - sum).wide()), 13 - d));
         share[d] = game.random(spread) + 5;
         sum += share[d];
     }
     share[kPlanets] = Int(100) - sum;
 
-    s.PsngrOffered[c] = (Fraction(n) * ticketFactorPercent(s.TicketPrice[c]) / 100).round();
+    s.PsngrOffered[c] =
+        storeRounded(roundDiv(Wide(n.wide()) * ticketFactorPercent(s.TicketPrice[c]).wide(), 100));
 
     for (int d = 1; d <= kPlanets; ++d) {
         // Somebody always wants to go everywhere, even where the share came out at 0 or below.
-        Int waiting = (Fraction(s.PsngrOffered[c]) / 100 * share[d]).round();
+        Int waiting = storeRounded(roundDiv(Wide(s.PsngrOffered[c].wide()) * share[d].wide(), 100));
         if (waiting <= 0) waiting = 1;
         s.PsngrWaiting(c, d) = waiting;
         s.PsngrIncome(c, d) = s.TicketPrice[c];
@@ -72,9 +78,12 @@ void offerPassengers(Game& game, Int c) {
         Int m = s.PassengerSpace[c] < waiting ? s.PassengerSpace[c] : waiting;
         if (m == 0) m = game.random(4) + 1;
         const Int r = game.random(5) + 1;
-        s.PsngrCost(c, d) = (Fraction(r) * (Fraction(1000) / m) + (Fraction(m) * 15 + 250) +
-                             Fraction(s.PsngrIncome(c, d)) / 100 * 25)
-                                .round();
+        // r x (1000 / m) + (m x 15 + 250) + income / 100 x 25, over the common divisor 100 m
+        const Wide group = m.wide();
+        const Wide numerator = Wide(r.wide()) * 100000 + (group * 15 + 250) * 100 * group +
+                               Wide(s.PsngrIncome(c, d).wide()) * 25 * group;
+        const Wide sign = group < 0 ? -1 : 1;  // the divisor must be positive
+        s.PsngrCost(c, d) = storeRounded(roundDiv(sign * numerator, sign * group * 100));
     }
 }
 

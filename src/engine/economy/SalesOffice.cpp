@@ -55,42 +55,74 @@ std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int c, Int t) {
     return need;
 }
 
+namespace {
+
+// A planet where the company holds nothing, makes nothing and asks for no extra: the plan there
+// buys and sells nothing. Every computer company's planets are like this.
+bool nothingToTrade(const Int* stock, const Int* buyAdjust, const Int* factoryAmount) {
+    for (int g = 0; g < kGoods; ++g)
+        if (stock[g] != 0 || buyAdjust[g] > 0) return false;
+    for (int f = 0; f < kRecipes; ++f)
+        if (factoryAmount[f] != 0) return false;
+    return true;
+}
+
+}  // namespace
+
 PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
     PurchaseCost cost;
     const GoodWeights weights(s);
     for (int t = 1; t <= kPlanets; ++t) {
+        // The mines' total set production per raw good, for the screens and the plan.
+        // (the five slots of the seven raw goods of one planet lie one after the other)
+        Int* mineOutput = s.MineOutput.row(c, t);
+        const Int* production = s.MineProduction.row(c, t, 1);
+        for (int g = 0; g < kRawGoods; ++g) {
+            Int output = 0;
+            for (int k = 0; k < kMineSlots; ++k)
+                output += production[g * kMineSlots + k];
+            mineOutput[g] = output;
+        }
+
+        const Int* stock = s.WarehouseStock.row(c, t);
+        const Int* buyAdjust = s.SalesBuyAdjust.row(c, t);
+        const Int* sellAdjust = s.SalesSellAdjust.row(c, t);
+        const Int* factoryAmount = s.FactoryAmount.row(c, t);
+        Int* buyAmount = s.SalesBuyAmount.row(c, t);
+        Int* sellAmount = s.SalesSellAmount.row(c, t);
+        if (nothingToTrade(stock, buyAdjust, factoryAmount)) {
+            std::fill(buyAmount, buyAmount + kGoods, Int(0));
+            std::fill(sellAmount, sellAmount + kGoods, Int(0));
+            continue;
+        }
+
         const std::array<int64_t, kGoods + 1> need = factoryNeeds(s, c, t);
+        const int64_t freeTons = s.WarehouseSpace(c, t).wide() - s.WarehouseUsed(c, t).wide();
         for (int g = 1; g <= kGoods; ++g) {
-            const int64_t stock = s.WarehouseStock(c, t, g).wide();
+            const int64_t held = stock[g - 1].wide();
 
             // Buy what the factories here will lack. A raw good's mine output is already in
             // stock; a manufactured good counts what its own factory makes this turn.
-            int64_t have = stock;
-            if (isRawGood(g)) {
-                Int output = 0;
-                for (int k = 1; k <= kMineSlots; ++k)
-                    output += s.MineProduction(c, t, g, k);
-                s.MineOutput(c, t, g) = output;
-            } else {
+            int64_t have = held;
+            if (!isRawGood(g)) {
                 const Int f = recipeMaking(s, g);
-                if (f != 0) have += s.FactoryAmount(c, t, f).wide();
+                if (f != 0) have += factoryAmount[f.get() - 1].wide();
             }
             const int64_t shortfall = std::max<int64_t>(need[g] - have, 0);
             // A positive adjustment buys extra; a negative one cannot stop the factories' needs.
-            int64_t buy = shortfall + std::max<int64_t>(s.SalesBuyAdjust(c, t, g).wide(), 0);
+            int64_t buy = shortfall + std::max<int64_t>(buyAdjust[g - 1].wide(), 0);
             if (buy > kIntMax) {
                 cost.fits = false;
                 buy = kIntMax;
             }
-            s.SalesBuyAmount(c, t, g) = Int::fromWide(buy);
+            buyAmount[g - 1] = Int::fromWide(buy);
 
             // Sell the whole stock by default; a negative adjustment keeps goods back, unless
             // the goods kept would not fit in the free space, in which case they go too.
-            const int64_t held = std::max<int64_t>(stock, 0);
-            int64_t sell = std::clamp<int64_t>(held + s.SalesSellAdjust(c, t, g).wide(), 0, held);
-            const int64_t freeTons = s.WarehouseSpace(c, t).wide() - s.WarehouseUsed(c, t).wide();
-            if (weights.tons(g, held - sell) > freeTons) sell = held;
-            s.SalesSellAmount(c, t, g) = Int::fromWide(sell);
+            const int64_t kept = std::max<int64_t>(held, 0);
+            int64_t sell = std::clamp<int64_t>(kept + sellAdjust[g - 1].wide(), 0, kept);
+            if (weights.tons(g, kept - sell) > freeTons) sell = kept;
+            sellAmount[g - 1] = Int::fromWide(sell);
 
             if (withCost && cost.fits) {
                 cost.total += buy * salesUnitPrice(s, c, t, g, buy).wide();
@@ -134,9 +166,10 @@ void salesOfficeBuy(Game& game, Int c, const PurchaseCost& cost) {
 void recountWarehouses(GameState& s, Int c) {
     const GoodWeights weights(s);
     for (int t = 1; t <= kPlanets; ++t) {
+        const Int* stock = s.WarehouseStock.row(c, t);
         int64_t used = 0;
         for (int g = 1; g <= kGoods; ++g)
-            used += weights.tons(g, s.WarehouseStock(c, t, g).wide());
+            if (stock[g - 1] != 0) used += weights.tons(g, stock[g - 1].wide());
         // Goods stored beyond the room owned still count only as a full warehouse.
         used = std::clamp<int64_t>(used, 0, std::max<int64_t>(s.WarehouseSpace(c, t).wide(), 0));
         s.WarehouseUsed(c, t) = Int::fromWide(used);
@@ -147,10 +180,12 @@ void salesOfficeSell(Game& game, Int c) {
     GameState& s = game.state;
     const GoodWeights weights(s);
     bool marketsMoved = false;
-    for (int t = 1; t <= kPlanets; ++t)
+    for (int t = 1; t <= kPlanets; ++t) {
+        const Int* selling = s.SalesSellAmount.row(c, t);
+        const Int* onPlanet = s.PlanetAmount.row(t);
         for (int g = 1; g <= kGoods; ++g) {
-            const Int sold = s.SalesSellAmount(c, t, g);
-            if (sold == 0 && s.PlanetAmount(t, g) >= 0) continue;  // nothing here changes
+            const Int sold = selling[g - 1];
+            if (sold == 0 && onPlanet[g - 1] >= 0) continue;  // nothing here changes
             marketsMoved = true;
             s.WarehouseStock(c, t, g) -= sold;
             // The weight freed is at most what the warehouse counts as in use: the recount caps
@@ -166,6 +201,7 @@ void salesOfficeSell(Game& game, Int c) {
             s.PlanetAmount(t, g) =
                 Int::fromWide(std::max<int64_t>(s.PlanetAmount(t, g).wide() + sold.wide(), 0));
         }
+    }
     // The view was rebuilt after the purchases, and nothing it is built from has changed since
     // unless something was sold here.
     if (marketsMoved) refreshCompanyView(s, c);

@@ -31,6 +31,21 @@ public:
     T& operator[](Int i) requires(kRank == 1) { return data_[offset(i)]; }
     const T& operator[](Int i) const requires(kRank == 1) { return data_[offset(i)]; }
 
+    // The run of the last index for the leading indices given, checked once: element k of the
+    // run (0-based) is the element whose last index is k + 1. For loops over a whole row.
+    template <typename... I>
+    requires(sizeof...(I) == kRank - 1 && kRank >= 2) T* row(I... leading) {
+        return data_.data() + offset(Int(leading)..., Int(1));
+    }
+    template <typename... I>
+    requires(sizeof...(I) == kRank - 1 && kRank >= 2) const T* row(I... leading) const {
+        return data_.data() + offset(Int(leading)..., Int(1));
+    }
+    static constexpr int lastExtent() {
+        constexpr int dims[] = {Dims...};
+        return dims[kRank - 1];
+    }
+
     void fill(const T& value) { data_.fill(value); }
     T* data() { return data_.data(); }
     const T* data() const { return data_.data(); }
