@@ -155,3 +155,18 @@ TEST(TurnOrder, FasterShipsFirstEqualSpeedsInCompanyOrder) {
     for (int i = 1; i <= kCompanies; ++i)
         EXPECT_EQ(s.TurnOrder[i], expected[i - 1]) << i;
 }
+
+TEST(TurnSequence, ATravelledCompanyHasPaidToLand) {
+    TestGame t;
+    t.startNewGame(2, 0);  // events "Few": one chance draw at the end of a turn
+    const Int landing = t.s.PlanetLandingCost[5];
+    t.useScript(std::make_unique<ScriptedRandom>(
+        std::initializer_list<ScriptedRandom::Draw>{{41, 0}, {1001, 0}}));  // no event
+    travel(t, 5);
+    EXPECT_EQ(t.s.PlayerCash[1], 100000 - landing.get());
+    EXPECT_EQ(t.s.PlayerLoan[1], 108500);  // 8.5 % interest
+    EXPECT_EQ(t.s.CrewDebt[1], 1000);
+    EXPECT_EQ(t.s.ShipFuel[1], 25);
+    EXPECT_TRUE(t.dialogs.messages().empty());  // paid from cash without a word
+    EXPECT_EQ(t.game.RankingScreen().PlyrnameL.text, "Player 2");
+}
