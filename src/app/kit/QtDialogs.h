@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "form/Dialogs.h"
+
+class QWidget;
+
+namespace quorvex::ui {
+
+// The game's dialogs as modal boxes. Every text is shown as plain text, exactly as the game
+// wrote it.
+class QtDialogs final : public Dialogs {
+public:
+    // Runs before every box, so the windows behind it show the game as it stands.
+    std::function<void()> beforeBox;
+    // The window a box opens over; none centres it on the screen.
+    std::function<QWidget*()> parentWindow;
+
+    void message(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    std::optional<std::string> input(const std::string& caption, const std::string& prompt,
+                                     const std::string& defaultText) override;
+    void error(const std::string& text) override;
+    std::optional<std::string> saveFileName(const std::string& folder,
+                                            const std::string& filter) override;
+    std::optional<std::string> openFileName(const std::string& folder,
+                                            const std::string& filter) override;
+
+    // The game writes file filters as "Description|Pattern|..." pairs; Qt wants
+    // "Description (Pattern);;...". Patterns separated by ';' become space-separated.
+    static QString qtFilter(const std::string& filter);
+
+private:
+    QWidget* prepare();
+};
+
+}  // namespace quorvex::ui
