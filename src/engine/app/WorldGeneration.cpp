@@ -1,5 +1,7 @@
 #include "WorldGeneration.h"
 
+#include <algorithm>
+
 #include "../form/Game.h"
 #include "../state/Catalogue.h"
 #include "../state/Fraction.h"
@@ -96,26 +98,23 @@ void setUpPlanetMarkets(Game& game) {
     }
 }
 
+// Every company starts seeing each planet's own market: its amount, demand and (the same rule
+// on the same figures) prices. Advertising adjustments, warehouses and sales orders start at 0,
+// as the fresh store already holds them.
 void setUpCompanyMarkets(GameState& s) {
     for (int c = 1; c <= kCompanies; ++c) {
         for (int p = 1; p <= kPlanets; ++p) {
-            for (int g = 1; g <= kGoods; ++g) {
-                s.AdvIndAmountAdj(c, p, g) = 0;
-                s.PlayerAmount(c, p, g) = s.PlanetAmount(p, g);
-                s.AdvIndDemandAdj(c, p, g) = 0;
-                s.PlayerDemand(c, p, g) = s.PlanetDemand(p, g);
-                s.WarehouseStock(c, p, g) = 0;
-                s.SalesBuyAmount(c, p, g) = 0;
-                s.SalesSellAmount(c, p, g) = 0;
-                s.SalesFlagA(c, p, g) = true;
-                s.SalesFlagB(c, p, g) = true;
-                s.SalesBuyAdjust(c, p, g) = 0;
-                s.SalesSellAdjust(c, p, g) = 0;
-                storePrices(marketPrice(s, g, s.PlayerAmount(c, p, g), s.PlayerDemand(c, p, g),
-                                        PriceVariant::NewGame),
-                            s.PlayerRetailPrice(c, p, g), s.PlayerIndPrice1(c, p, g),
-                            s.PlayerIndPrice2(c, p, g), s.PlayerIndPrice3(c, p, g));
-            }
+            const auto copyRow = [&](const PlanetGood& planet, CompanyPlanetGood& company) {
+                std::copy_n(planet.row(p), kGoods, company.row(c, p));
+            };
+            copyRow(s.PlanetAmount, s.PlayerAmount);
+            copyRow(s.PlanetDemand, s.PlayerDemand);
+            copyRow(s.PlanetRetailPrice, s.PlayerRetailPrice);
+            copyRow(s.PlanetIndPrice1, s.PlayerIndPrice1);
+            copyRow(s.PlanetIndPrice2, s.PlayerIndPrice2);
+            copyRow(s.PlanetIndPrice3, s.PlayerIndPrice3);
+            std::fill_n(s.SalesFlagA.row(c, p), kGoods, true);
+            std::fill_n(s.SalesFlagB.row(c, p), kGoods, true);
         }
     }
 }
