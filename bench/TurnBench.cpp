@@ -2,7 +2,8 @@
 // action of the person pays once, to be able to put the store back on an error).
 #include <benchmark/benchmark.h>
 
-#include <ctime>
+#include "BenchSupport.h"
+
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -67,30 +68,6 @@ void restore(Game& game, const Snapshot& snap) {
     generatorOf(game).seed(snap.seed);
 }
 
-// The machine is shared, so the ratio below is worked out in this thread's processor time.
-double threadMicroseconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e6 + static_cast<double>(ts.tv_nsec) / 1e3;
-}
-
-double copyMicroseconds() {
-    const GameState& src = *snapshots().back().state;
-    auto dst = std::make_unique<GameState>();
-    constexpr int kCopies = 200;
-    double best = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        const double t0 = threadMicroseconds();
-        for (int i = 0; i < kCopies; ++i) {
-            *dst = src;
-            benchmark::ClobberMemory();
-        }
-        const double took = threadMicroseconds() - t0;
-        best = std::min(best, took / kCopies);
-    }
-    return best;
-}
-
 // One plain copy of the whole store.
 void BM_StoreCopy(benchmark::State& state) {
     const GameState& src = *snapshots().back().state;
@@ -125,15 +102,12 @@ void BM_GameTurn(benchmark::State& state) {
         const Int planet = game.state.PlayerNextPlanet[game.state.CurrentPlayer];
         state.ResumeTiming();
 
-        const double t0 = threadMicroseconds();
-        game.Travelscr().planetLabel(planet.get()).click();
-        timedUs += threadMicroseconds() - t0;
+        timedUs += bench::timed([&] { game.Travelscr().planetLabel(planet.get()).click(); });
     }
     if (!sim.dialogs().errors().empty())
         state.SkipWithError(sim.dialogs().errors().front().c_str());
-    const double copyUs = copyMicroseconds();
-    state.counters["copy_us"] = copyUs;
-    state.counters["x_copy"] = timedUs / static_cast<double>(state.iterations()) / copyUs;
+    bench::besideCopy(state, *snapshots().back().state,
+                      timedUs / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_GameTurn)->Unit(benchmark::kMicrosecond);
 

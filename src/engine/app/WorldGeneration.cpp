@@ -6,6 +6,7 @@
 #include "../state/Catalogue.h"
 #include "../state/Fraction.h"
 #include "../state/PriceRule.h"
+#include "../state/ShipFigures.h"
 
 namespace quorvex {
 namespace {
@@ -33,14 +34,11 @@ void setUpCompanies(Game& game) {
         s.CrewDebt[i] = 0;
         s.CrewMood[i] = 1;
         s.ShipHullSize[i] = 250;
-        s.ShipMaxCrew[i] = s.ShipHullSize[i] / 50;
-        s.ShipSpace[i] = s.ShipHullSize[i] - (s.ShipMaxCrew[i] * 10 + 40);
         s.EngineSize[i] = 20;
         s.EngineSpeed[i] = 1;
         s.EngineEfficiency[i] = 25;
-        s.ShipFreeSpace[i] = s.ShipSpace[i] - (s.CargoSpace[i] + s.FuelTankSpace[i] +
-                                               s.PassengerSpace[i] * 5 + s.EngineSize[i]);
-        s.PassengerSpaceLimit[i] = (s.ShipMaxCrew[i] - 2) * 5;
+        // 5 crew places, 160 tons of space, 90 of them free, room for 15 passengers
+        recomputeHullFigures(s, i);
         s.AdvDone[i] = false;
         s.AdvIndAmountGood[i] = true;
         s.AdvRtlAmountGood[i] = true;

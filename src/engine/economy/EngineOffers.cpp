@@ -1,7 +1,7 @@
 #include "EngineOffers.h"
 
 #include "../form/Game.h"
-#include "ExactRound.h"
+#include "../state/ExactRound.h"
 
 namespace quorvex {
 

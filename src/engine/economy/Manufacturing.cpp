@@ -1,6 +1,7 @@
 #include "Manufacturing.h"
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
 #include "Payment.h"
 
 namespace quorvex {

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "../form/Game.h"
+#include "../state/ExactRound.h"
 #include "../state/PriceRule.h"
-#include "ExactRound.h"
 
 namespace quorvex {
 namespace {

@@ -1,7 +1,7 @@
 #include "MineOffers.h"
 
 #include "../form/Game.h"
-#include "ExactRound.h"
+#include "../state/ExactRound.h"
 
 namespace quorvex {
 

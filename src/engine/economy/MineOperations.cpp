@@ -1,6 +1,7 @@
 #include "MineOperations.h"
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
 #include "../state/Fraction.h"
 #include "Payment.h"
 

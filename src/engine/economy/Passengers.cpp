@@ -3,9 +3,10 @@
 #include <array>
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
+#include "../state/ExactRound.h"
 #include "../state/Format.h"
 #include "../state/Fraction.h"
-#include "ExactRound.h"
 
 namespace quorvex {
 namespace {
@@ -98,10 +99,10 @@ void settlePassengers(Game& game) {
     for (int c = 1; c <= kCompanies; ++c) {
         if (s.PsngrDestination[c] == s.PlayerPlanet[c])
             s.PlayerCash[c] += s.Passengers[c] * s.PsngrFare[c];
-        else if (c <= kHumanCompanies && s.Passengers[c] != 0)
-            game.dialogs.message(cat(s.PlayerName[c],
-                                     "- You have not taken your passengers to the right",
-                                     " planet so will not get paid by them"));
+        else if (s.Passengers[c] != 0)
+            tellCompany(game, c,
+                        "- You have not taken your passengers to the right"
+                        " planet so will not get paid by them");
         // Passengers travel for one turn only: paid or not, they all leave the ship.
         s.Passengers[c] = 0;
     }

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
 #include "../state/Format.h"
 
 namespace quorvex {
@@ -20,11 +21,6 @@ const char* loanText(PaymentPurpose purpose) {
 }
 
 }  // namespace
-
-void tellCompany(Game& game, Int company, const std::string& text) {
-    if (company.get() <= kHumanCompanies)
-        game.dialogs.message(game.state.PlayerName[company] + text);
-}
 
 bool payRunningCost(Game& game, Int c, Int amount, PaymentPurpose purpose) {
     GameState& s = game.state;

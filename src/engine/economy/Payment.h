@@ -22,8 +22,4 @@ bool payRunningCost(Game& game, Int company, Int amount, PaymentPurpose purpose)
 // hold or borrow: it is not affordable, and nothing is taken for it.
 bool payRunningTotal(Game& game, Int company, int64_t total, PaymentPurpose purpose);
 
-// Shows a world-update message to a human company, its name written directly before the text.
-// Computer companies go through the same steps silently.
-void tellCompany(Game& game, Int company, const std::string& text);
-
 }  // namespace quorvex

@@ -4,8 +4,9 @@
 #include <limits>
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
 #include "../state/Catalogue.h"
-#include "ExactRound.h"
+#include "../state/ExactRound.h"
 #include "Manufacturing.h"
 #include "Market.h"
 #include "Payment.h"

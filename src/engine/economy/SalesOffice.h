@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "../state/ExactRound.h"
 #include "../state/GameState.h"
-#include "ExactRound.h"
 
 namespace quorvex {
 

@@ -1,10 +1,10 @@
 #include "WorldUpdate.h"
 
 #include "../form/Game.h"
+#include "../state/ExactRound.h"
 #include "../turn/TurnOrder.h"
 #include "CompanyOperations.h"
 #include "EngineOffers.h"
-#include "ExactRound.h"
 #include "Market.h"
 #include "MineOffers.h"
 #include "Passengers.h"

@@ -148,21 +148,4 @@ bool operator<(const Fraction& a, const Fraction& b) {
     return mulChecked(a.num_, b.den_) < mulChecked(b.num_, a.den_);
 }
 
-int64_t roundHalfEven(int64_t num, int64_t den) {
-    if (den == 0) throw GameError(kDivisionByZero);
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    int64_t q = num / den;
-    int64_t r = num % den;
-    if (r < 0) {
-        r += den;
-        --q;
-    }
-    const int64_t twice = r * 2;
-    if (twice > den || (twice == den && (q % 2 != 0))) ++q;
-    return q;
-}
-
 }  // namespace quorvex

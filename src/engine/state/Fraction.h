@@ -49,7 +49,4 @@ private:
     Wide den_;  // always > 0, and the pair is in lowest terms
 };
 
-// Rounds num / den to the nearest whole number, halves to the even neighbour, exactly.
-int64_t roundHalfEven(int64_t num, int64_t den);
-
 }  // namespace quorvex

@@ -214,10 +214,6 @@ struct GameState {
     bool operator==(const GameState&) const = default;
 };
 
-// The recipe's input slot j (1..4): its good and the units of it per unit made.
-Int recipeInput(const GameState& s, Int recipe, int slot);
-Int recipeInputQty(const GameState& s, Int recipe, int slot);
-
 inline bool isHuman(Int company) {
     return company.get() >= 1 && company.get() <= kHumanCompanies;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Fraction.h"
+#include "ExactRound.h"
 
 namespace quorvex {
 namespace {
@@ -18,14 +18,16 @@ constexpr int kLowest = -10;
 constexpr int kHighest = 24;
 
 int64_t percentOf(int64_t value, int percent) {
-    return roundHalfEven(value * percent, 100);
+    return roundDiv(value * percent, 100);
 }
 
 }  // namespace
 
 int shortage(Int amount, Int demand) {
     if (demand.get() == 0) return kLowest;
-    const int64_t s = 100 - roundHalfEven(amount.wide() * 100, demand.wide());
+    // the divisor must be positive; a demand below 0 never arises in play
+    const int64_t sign = demand.get() < 0 ? -1 : 1;
+    const int64_t s = 100 - roundDiv(sign * amount.wide() * 100, sign * demand.wide());
     return static_cast<int>(std::clamp<int64_t>(s, kLowest, kHighest));
 }
 

@@ -5,7 +5,7 @@
 
 #include "../form/Game.h"
 #include "../state/Fraction.h"
-#include "ShipFigures.h"
+#include "../state/ShipFigures.h"
 
 namespace quorvex {
 namespace {

@@ -3,19 +3,13 @@
 #include <string>
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
 #include "../state/Format.h"
 #include "../state/Fraction.h"
 #include "RandomEvents.h"
 
 namespace quorvex {
 namespace {
-
-// Messages of the end of turn are for the person at the machine: a computer company is settled
-// in silence. Each begins with the company's name, run straight into the text.
-void tell(Game& game, const std::string& text) {
-    GameState& s = game.state;
-    if (s.HumanTurn) game.dialogs.message(s.PlayerName[s.CurrentPlayer] + text);
-}
 
 // A message with the amount in the middle; a null `before` means the step is paid silently.
 struct AmountText {
@@ -62,7 +56,7 @@ constexpr BillTexts kCrewTexts{
 };
 
 void tellAmount(Game& game, const AmountText& text, Int amount) {
-    if (text.before != nullptr) tell(game, cat(text.before, amount, text.after));
+    if (text.before != nullptr) tellPlayingByName(game, cat(text.before, amount, text.after));
 }
 
 // Pays a bill of the company now playing from cash, then savings, then by borrowing the whole
@@ -100,7 +94,7 @@ void payBill(Game& game, Int due, const BillTexts& texts, Int* owed = nullptr) {
     }
     if (due != 0) {
         s.PlayerActive[c] = false;
-        tell(game, texts.out);
+        tellPlayingByName(game, texts.out);
     }
 }
 
@@ -119,8 +113,9 @@ void payDownLoan(Game& game, Int& source, const char* sourceName) {
     if (paid == 0) return;
     source -= paid;
     s.PlayerLoan[c] -= paid;
-    tell(game, cat("Your loan has surpassed your credit limit, you must use some of your ",
-                   sourceName, " to pay off your loan"));
+    tellPlayingByName(game,
+                      cat("Your loan has surpassed your credit limit, you must use some of your ",
+                          sourceName, " to pay off your loan"));
 }
 
 }  // namespace
@@ -150,9 +145,10 @@ void fueluse(Game& game) {
     const Int shortfall = need - s.ShipFuel[c];
     s.ShipFuel[c] = 0;
     const Int tow = game.random(5000) + shortfall * 500 + 2000;
-    tell(game, cat("You have run out of fuel you must pay £", tow,
-                   " for a tow. If you can not pay for a tow then you will be doomed to starve "
-                   "in space and be out of the game!"));
+    tellPlayingByName(
+        game, cat("You have run out of fuel you must pay £", tow,
+                  " for a tow. If you can not pay for a tow then you will be doomed to starve "
+                  "in space and be out of the game!"));
     payBill(game, tow, kTowTexts);
 }
 
@@ -184,13 +180,15 @@ void CrewRevoltCheck(Game& game) {
     if (s.CrewCount[c] <= 0 || s.CrewWage[c] <= 0) return;
     const Int unpaidTurns = s.CrewDebt[c] / s.CrewCount[c] / s.CrewWage[c];
     if (unpaidTurns < 7 || unpaidTurns > 15) return;
-    tell(game, cat("You owe your crew £", s.CrewDebt[c],
-                   " As they have not been paid for along time they are angry. If they are not "
-                   "payed they MAY REVOLT and make you lose the game!"));
+    tellPlayingByName(
+        game, cat("You owe your crew £", s.CrewDebt[c],
+                  " As they have not been paid for along time they are angry. If they are not "
+                  "payed they MAY REVOLT and make you lose the game!"));
     if (game.random(100) < 60) return;
-    tell(game,
-         "Your crew have revolted and demand that you pay them double what you owe immediately "
-         "them or they will take over your ship and you will be out of the game!");
+    tellPlayingByName(
+        game,
+        "Your crew have revolted and demand that you pay them double what you owe immediately "
+        "them or they will take over your ship and you will be out of the game!");
     // A computer's crew makes the same demand; it is paid without a word.
     payBill(game, s.CrewDebt[c] * 2, kCrewTexts, &s.CrewDebt[c]);
 }

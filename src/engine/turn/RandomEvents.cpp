@@ -3,20 +3,16 @@
 #include <string>
 
 #include "../form/Game.h"
+#include "../form/Tell.h"
 #include "../state/Format.h"
 #include "../state/Fraction.h"
-#include "ShipFigures.h"
+#include "../state/ShipFigures.h"
 
 namespace quorvex {
 namespace {
 
 // The lowest loan rate a bank will offer, in percent.
 constexpr double kLoanRateFloor = 2.5;
-
-// Events are news for the person at the machine; computer companies get them silently.
-void tell(Game& game, const std::string& text) {
-    if (game.state.HumanTurn) game.dialogs.message(text);
-}
 
 // A change of rate: 0.5 to 2.5 points in steps of a half.
 double rateStep(Game& game) {
@@ -28,8 +24,8 @@ void biggerHull(Game& game, Int c) {
     const Int extra = game.random(100) + 1;
     s.ShipHullSize[c] += extra;
     recomputeHullFigures(s, c);
-    tell(game, cat("A Local Business gives you a bigger hull!! You get an exstra ", extra,
-                   " tons of hull space"));
+    tellPlaying(game, cat("A Local Business gives you a bigger hull!! You get an exstra ", extra,
+                          " tons of hull space"));
 }
 
 // A dearer good for everybody, not only for the company whose turn it is.
@@ -39,8 +35,8 @@ void technology(Game& game) {
     const Int percent = game.random(20) + 1;
     const Int rise = s.GoodMaxPrice[good] / 100 * percent;
     const Int newMax = s.GoodMaxPrice[good] + rise;
-    tell(game, cat("Due to increased technology levels the price of ", s.GoodName[good],
-                   " has been increased by £", rise, " to £", newMax));
+    tellPlaying(game, cat("Due to increased technology levels the price of ", s.GoodName[good],
+                          " has been increased by £", rise, " to £", newMax));
     s.GoodMaxPrice[good] = newMax;
 }
 
@@ -49,16 +45,16 @@ void loanRateDown(Game& game, Int c) {
     const double step = rateStep(game);
     s.LoanInterestRate[c] -= step;
     if (s.LoanInterestRate[c] <= kLoanRateFloor) s.LoanInterestRate[c] = kLoanRateFloor;
-    tell(game, cat("Your bank has lowered your loan intrest rates by ", step, "% to ",
-                   s.LoanInterestRate[c], "%"));
+    tellPlaying(game, cat("Your bank has lowered your loan intrest rates by ", step, "% to ",
+                          s.LoanInterestRate[c], "%"));
 }
 
 void savingsRateUp(Game& game, Int c) {
     GameState& s = game.state;
     const double step = rateStep(game);
     s.SavingsInterestRate[c] += step;
-    tell(game, cat("Your bank has raised your savings intrest rates by ", step, "% to ",
-                   s.SavingsInterestRate[c], "%"));
+    tellPlaying(game, cat("Your bank has raised your savings intrest rates by ", step, "% to ",
+                          s.SavingsInterestRate[c], "%"));
 }
 
 void investment(Game& game, Int c) {
@@ -69,14 +65,14 @@ void investment(Game& game, Int c) {
         (Fraction(percent) * ((Fraction(s.PlayerCash[c]) + s.PlayerSavings[c]) / 100)).round() +
         5000;
     s.PlayerCash[c] += gain;
-    tell(game, cat("An investment payed off and you get £", gain));
+    tellPlaying(game, cat("An investment payed off and you get £", gain));
 }
 
 void foundMoney(Game& game, Int c) {
     GameState& s = game.state;
     const Int note = (game.random(25) + 1) * 100;
     s.PlayerCash[c] += note;
-    tell(game, cat("You find a £", note, " note in the street!!!!"));
+    tellPlaying(game, cat("You find a £", note, " note in the street!!!!"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../state/GameState.h"
+#include "GameState.h"
 
 namespace quorvex {
 

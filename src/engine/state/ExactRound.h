@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "../state/Fraction.h"
-#include "../state/GameError.h"
-#include "../state/Int.h"
+#include "Fraction.h"
+#include "GameError.h"
+#include "Int.h"
 
 namespace quorvex {
 
@@ -13,7 +13,7 @@ namespace quorvex {
 // products the world update forms from it stay inside 32 bits.
 inline constexpr int32_t kGrowthCap = 1000000000;
 
-// The world update rounds some twenty thousand values a turn. These helpers give exactly what
+// The market and the world update round some twenty thousand values a turn. These give exactly what
 // Fraction would (halves to the even neighbour), with whole-number arithmetic and, being inline,
 // a constant divisor such as 100 turned into a multiplication.
 
