@@ -40,11 +40,11 @@ public:
 
 // A world some turns into a game: twelve computer companies and a human, two of them
 // advertising, so that some views differ from the planets'.
-struct World {
+struct BenchWorld {
     SilentDialogs dialogs;
     Game game{dialogs, std::make_unique<LcgRandom>(20240601)};
-    World() {
-        generateWorld(game);
+    BenchWorld() {
+        generateWorld(game.world());
         GameState& s = game.state;
         for (int c = 1; c <= kCompanies; ++c)
             s.PlayerActive[c] = c == 1 || c >= 7;
@@ -53,7 +53,7 @@ struct World {
         s.AdvRtlDemandStrength[7] = 25;
         s.AdvRtlDemandPlanets(7, 9) = true;
         for (int turn = 0; turn < 10; ++turn)
-            worldUpdate(game);
+            worldUpdate(game.world());
     }
 };
 
@@ -63,7 +63,7 @@ using quorvex::bench::timed;
 
 // The rule over a turn's worth of markets as the companies see them: 13,000 calls.
 void BM_MarketPriceRule(benchmark::State& state) {
-    World w;
+    BenchWorld w;
     const GameState& s = w.game.state;
     struct Call {
         Int good, amount, demand;
@@ -88,17 +88,17 @@ BENCHMARK(BM_MarketPriceRule)->Unit(benchmark::kMicrosecond);
 // The world update's market step: supply, amounts and demand of 300 markets, their prices, every
 // company's advertising and its view of all 300.
 void BM_MarketStep(benchmark::State& state) {
-    World w;
+    BenchWorld w;
     double us = 0;
     for (auto _ : state)
-        us += timed([&] { marketStep(w.game); });
+        us += timed([&] { marketStep(w.game.world()); });
     besideCopy(state, w.game.state, us / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_MarketStep)->Unit(benchmark::kMicrosecond);
 
 // One company's view after its sales office has traded on a few markets.
 void BM_RefreshCompanyView(benchmark::State& state) {
-    World w;
+    BenchWorld w;
     GameState& s = w.game.state;
     int turn = 0;
     double us = 0;
@@ -114,14 +114,14 @@ BENCHMARK(BM_RefreshCompanyView)->Unit(benchmark::kMicrosecond);
 // The whole world update of a game turn (the companies hold no mines, factories or orders), and
 // the update's own steps without the passengers and the companies' standing operations.
 void worldUpdateBench(benchmark::State& state, const CompanySections& sections) {
-    World w;
+    BenchWorld w;
     const auto start = std::make_unique<GameState>(w.game.state);
     double us = 0;
     for (auto _ : state) {
         state.PauseTiming();
         w.game.state = *start;  // the same turn again, not one with ever larger figures
         state.ResumeTiming();
-        us += timed([&] { worldUpdate(w.game, sections); });
+        us += timed([&] { worldUpdate(w.game.world(), sections); });
     }
     besideCopy(state, w.game.state, us / static_cast<double>(state.iterations()));
 }
@@ -130,16 +130,17 @@ void BM_WorldUpdate(benchmark::State& state) {
 }
 BENCHMARK(BM_WorldUpdate)->Unit(benchmark::kMicrosecond);
 void BM_WorldUpdateOwnSteps(benchmark::State& state) {
-    worldUpdateBench(state, {[](Game&) {}, [](Game&) {}, [](Game&, Int) {}});
+    worldUpdateBench(state, {[](const quorvex::World&) {}, [](const quorvex::World&) {},
+                             [](const quorvex::World&, Int) {}});
 }
 BENCHMARK(BM_WorldUpdateOwnSteps)->Unit(benchmark::kMicrosecond);
 
 // A new world drawn into the store.
 void BM_GenerateWorld(benchmark::State& state) {
-    World w;
+    BenchWorld w;
     double us = 0;
     for (auto _ : state)
-        us += timed([&] { generateWorld(w.game); });
+        us += timed([&] { generateWorld(w.game.world()); });
     besideCopy(state, w.game.state, us / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_GenerateWorld)->Unit(benchmark::kMicrosecond);

@@ -97,7 +97,7 @@ void BM_GameTurn(benchmark::State& state) {
         state.PauseTiming();
         restore(game, snaps[k++ % snaps.size()]);
         game.perform([&] { game.RankingScreen().BeginTurn.click(); });
-        game.perform([&] { playComputerTurn(game, game.state.CurrentPlayer); });
+        game.perform([&] { playComputerTurn(game.world(), game.state.CurrentPlayer); });
         game.perform([&] { game.PlanetScreen().Button1.click(); });
         const Int planet = game.state.PlayerNextPlanet[game.state.CurrentPlayer];
         state.ResumeTiming();

@@ -30,7 +30,7 @@ Edit* TNGScreen::nameField(int i) {
 // Every showing draws a new world, so going back and returning replaces the one drawn before.
 void TNGScreen::FormShow() {
     Compint.itemIndex = 1;  // "40%"
-    generateWorld(game);
+    generateWorld(game.world());
 }
 
 void TNGScreen::NOPChange() {

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "../form/Game.h"
 #include "../state/Catalogue.h"
 #include "../state/Fraction.h"
 #include "../state/PriceRule.h"
 #include "../state/ShipFigures.h"
+#include "../state/World.h"
 
 namespace quorvex {
 namespace {
 
-void setUpCompanies(Game& game) {
-    GameState& s = game.state;
+void setUpCompanies(const World& world) {
+    GameState& s = world.state;
     for (int i = 1; i <= kCompanies; ++i) {
         s.TurnOrder[i] = i;
         s.PlayerActive[i] = false;
@@ -26,7 +26,7 @@ void setUpCompanies(Game& game) {
         s.SavingsInterest[i] = 0;
         s.PlayerLastNetWorth[i] = 0;
         // Planet 12 is never a starting planet: eleven choices.
-        s.PlayerPlanet[i] = game.random(11) + 1;
+        s.PlayerPlanet[i] = world.random(11) + 1;
         s.ShipFuel[i] = 50;
         s.FuelTankSpace[i] = 50;
         s.CrewWage[i] = 500;
@@ -46,26 +46,26 @@ void setUpCompanies(Game& game) {
         s.PsngrPickedUp[i] = false;
         s.PsngrDestination[i] = s.PlayerPlanet[i];
         s.PlayerReserved[i] = 0;
-        s.PlayerDestination[i] = game.random(11) + 1;
+        s.PlayerDestination[i] = world.random(11) + 1;
         s.PlayerNextPlanet[i] = s.PlayerDestination[i];
     }
 }
 
-void setUpLandingCosts(Game& game) {
-    GameState& s = game.state;
+void setUpLandingCosts(const World& world) {
+    GameState& s = world.state;
     for (int p = 1; p <= kPlanets; ++p) {
-        s.PlanetLandingCost[p] = (game.random(20) + 5) * 100;
+        s.PlanetLandingCost[p] = (world.random(20) + 5) * 100;
         s.LandingTotalCost[p] = s.PlanetLandingCost[p];
     }
 }
 
-void setUpPeople(Game& game) {
-    GameState& s = game.state;
+void setUpPeople(const World& world) {
+    GameState& s = world.state;
     for (int p = 1; p <= kPlanets; ++p) {
         const Int size = s.PlanetSize[p];
-        s.PlanetMaxPopulation[p] = size * (10 - game.random(5));
-        s.PlanetPopulation[p] = (game.random(11) + 24) * 75 * size + 3002;
-        s.PlanetResources[p] = (size * 10000 / 5) * (game.random(2) + 3);
+        s.PlanetMaxPopulation[p] = size * (10 - world.random(5));
+        s.PlanetPopulation[p] = (world.random(11) + 24) * 75 * size + 3002;
+        s.PlanetResources[p] = (size * 10000 / 5) * (world.random(2) + 3);
         s.PlanetGrowthRate[p] = 5.0;
     }
 }
@@ -77,17 +77,17 @@ void storePrices(Prices prices, Int& retail, Int& band1, Int& band2, Int& band3)
     band3 = prices.B3;
 }
 
-void setUpPlanetMarkets(Game& game) {
-    GameState& s = game.state;
+void setUpPlanetMarkets(const World& world) {
+    GameState& s = world.state;
     for (int p = 1; p <= kPlanets; ++p) {
         for (int g = 1; g <= kGoods; ++g) {
             s.PlanetDemand(p, g) =
                 (Fraction(s.PlanetPopulation[p]) * Fraction::decimal(s.GoodDemandRate[g])).round();
             // Supply 80 % to 104 % of demand, the amount 95 % to 104 % of supply.
             s.PlanetSupply(p, g) =
-                (Fraction(game.random(25) + 80) * (Fraction(s.PlanetDemand(p, g)) / 100)).round();
+                (Fraction(world.random(25) + 80) * (Fraction(s.PlanetDemand(p, g)) / 100)).round();
             s.PlanetAmount(p, g) =
-                (Fraction(game.random(10) + 95) * (Fraction(s.PlanetSupply(p, g)) / 100)).round();
+                (Fraction(world.random(10) + 95) * (Fraction(s.PlanetSupply(p, g)) / 100)).round();
             storePrices(marketPrice(s, g, s.PlanetAmount(p, g), s.PlanetDemand(p, g),
                                     PriceVariant::NewGame),
                         s.PlanetRetailPrice(p, g), s.PlanetIndPrice1(p, g), s.PlanetIndPrice2(p, g),
@@ -119,8 +119,8 @@ void setUpCompanyMarkets(GameState& s) {
 
 }  // namespace
 
-void generateWorld(Game& game) {
-    GameState& s = game.state;
+void generateWorld(const World& world) {
+    GameState& s = world.state;
     // A new game inherits nothing from a game played or loaded before; only the program's own
     // folder and the just-loaded marker live outside the game.
     GameState fresh;
@@ -128,11 +128,11 @@ void generateWorld(Game& game) {
     fresh.GameLoaded = s.GameLoaded;
     s = fresh;
 
-    setUpCompanies(game);
-    setUpLandingCosts(game);
+    setUpCompanies(world);
+    setUpLandingCosts(world);
     writeCatalogue(s);
-    setUpPeople(game);
-    setUpPlanetMarkets(game);
+    setUpPeople(world);
+    setUpPlanetMarkets(world);
     setUpCompanyMarkets(s);
     // Mines, factories, landing fees, cargo and recipes' products start empty (the fresh store).
     s.CurrentPlayer = 0;

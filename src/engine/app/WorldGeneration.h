@@ -2,10 +2,10 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // Draws a new world into the store, replacing whatever game it held: companies, landing costs,
 // planets, the catalogue and the first markets. The first world update completes it.
-void generateWorld(Game& game);
+void generateWorld(const World& world);
 
 }  // namespace quorvex

@@ -4,11 +4,11 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // One active company's standing operations in the world update, in their order: mine upkeep,
 // mine production cost and output, the sales office's purchases, manufacturing, the warehouse
 // recount and the sales office's sales.
-void runCompanyOperations(Game& game, Int company);
+void runCompanyOperations(const World& world, Int company);
 
 }  // namespace quorvex

@@ -1,7 +1,7 @@
 #include "EngineOffers.h"
 
-#include "../form/Game.h"
 #include "../state/ExactRound.h"
+#include "../state/World.h"
 
 namespace quorvex {
 
@@ -11,19 +11,19 @@ Int engineListPrice(Int speed, Int size, Int efficiency) {
            (Int(32500) - efficiency * 200);
 }
 
-void drawEngineOffers(Game& game) {
-    GameState& s = game.state;
+void drawEngineOffers(const World& world) {
+    GameState& s = world.state;
     for (int p = 1; p <= kPlanets; ++p) {
         for (int m = 1; m <= kEngineModels; ++m) {
-            const Int speed = game.random(24) + 1;
+            const Int speed = world.random(24) + 1;
             const Int size = speed * 5 + 10;
-            const Int efficiency = game.random(35) + 15 + speed * 2;
+            const Int efficiency = world.random(35) + 15 + speed * 2;
             s.EngineModelSpeed(m, p) = speed;
             s.EngineModelSize(m, p) = size;
             s.EngineModelEfficiency(m, p) = efficiency;
             const Int price = engineListPrice(speed, size, efficiency);
             // The planet's dealers ask from 25 % under to 49 % over the list price.
-            const Int change = game.random(75) + 25 - 50;
+            const Int change = world.random(75) + 25 - 50;
             s.EnginePrice(m, p) = storeRounded(roundPercentTimes(change, price)) + price;
         }
     }

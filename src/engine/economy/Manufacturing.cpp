@@ -1,7 +1,6 @@
 #include "Manufacturing.h"
 
-#include "../form/Game.h"
-#include "../form/Tell.h"
+#include "../state/World.h"
 #include "Payment.h"
 
 namespace quorvex {
@@ -72,17 +71,17 @@ bool manufacture(GameState& s, Int c) {
     return shortOfGoods;
 }
 
-void runManufacturing(Game& game, Int c) {
-    const int64_t cost = manufacturingCost(game.state, c);
+void runManufacturing(const World& world, Int c) {
+    const int64_t cost = manufacturingCost(world.state, c);
     if (cost == 0) return;
-    if (!payRunningTotal(game, c, cost, PaymentPurpose::Manufacturing)) {
-        tellCompany(game, c,
-                    " You can not afford to pay your manufacturing costs"
-                    " so you can not manufacture anything this turn");
+    if (!payRunningTotal(world, c, cost, PaymentPurpose::Manufacturing)) {
+        world.tellCompany(c,
+                          " You can not afford to pay your manufacturing costs"
+                          " so you can not manufacture anything this turn");
         return;
     }
-    if (manufacture(game.state, c))
-        tellCompany(game, c, " You do not have enough goods to do all your manufacturing");
+    if (manufacture(world.state, c))
+        world.tellCompany(c, " You do not have enough goods to do all your manufacturing");
 }
 
 }  // namespace quorvex

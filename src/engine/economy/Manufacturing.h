@@ -6,7 +6,7 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 inline constexpr int kRecipeInputSlots = 4;
 
@@ -31,6 +31,6 @@ int64_t manufacturingCost(const GameState& s, Int company);
 bool manufacture(GameState& s, Int company);
 
 // The factories' part of a company's turn: the cost is paid, then the products are made.
-void runManufacturing(Game& game, Int company);
+void runManufacturing(const World& world, Int company);
 
 }  // namespace quorvex

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdint>
 
-#include "../form/Game.h"
 #include "../state/ExactRound.h"
 #include "../state/PriceRule.h"
+#include "../state/World.h"
 
 namespace quorvex {
 namespace {
@@ -168,8 +168,8 @@ void viewMarkets(GameState& s, Int company, bool planetPriced) {
 
 // Sub-step 1: demand follows the population, the supply grows by 2 % to 6 % (stopping at the
 // cap) and the amount on offer is drawn as 95 % to 104 % of the new supply.
-void moveSupplyAndDemand(Game& game) {
-    GameState& s = game.state;
+void moveSupplyAndDemand(const World& world) {
+    GameState& s = world.state;
     std::array<Decimal, kGoods> rate;
     for (int g = 0; g < kGoods; ++g)
         rate[g] = Decimal(s.GoodDemandRate[g + 1]);
@@ -180,8 +180,8 @@ void moveSupplyAndDemand(Game& game) {
         Int* amount = planetRow(s.PlanetAmount, t);
         for (int g = 0; g < kGoods; ++g) {
             demand[g] = rate[g].roundTimes(population);
-            supply[g] = capGrowth(roundPercentTimes(game.random(5) + 102, supply[g]));
-            amount[g] = storeRounded(roundPercentTimes(game.random(10) + 95, supply[g]));
+            supply[g] = capGrowth(roundPercentTimes(world.random(5) + 102, supply[g]));
+            amount[g] = storeRounded(roundPercentTimes(world.random(10) + 95, supply[g]));
         }
     }
 }
@@ -247,9 +247,9 @@ void refreshCompanyView(GameState& s, Int company) {
     viewMarkets(s, company, false);
 }
 
-void marketStep(Game& game) {
-    GameState& s = game.state;
-    moveSupplyAndDemand(game);
+void marketStep(const World& world) {
+    GameState& s = world.state;
+    moveSupplyAndDemand(world);
     pricePlanets(s);
     workOutAdvertising(s);
     for (int c = 1; c <= kCompanies; ++c)

@@ -4,11 +4,11 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // The market step of the world update: planet demand, supply and amount move, planet prices
 // follow, advertising adjustments are worked out and every company's view is rebuilt.
-void marketStep(Game& game);
+void marketStep(const World& world);
 
 // Rebuilds one company's view of every market (amount, demand and prices) from the planets'
 // figures and its advertising. The sales office calls it after buying and after selling.

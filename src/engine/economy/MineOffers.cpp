@@ -1,7 +1,7 @@
 #include "MineOffers.h"
 
-#include "../form/Game.h"
 #include "../state/ExactRound.h"
+#include "../state/World.h"
 
 namespace quorvex {
 
@@ -24,8 +24,8 @@ MineOffer mineOffer(Int reserve, Int turns, Int minPrice) {
     return m;
 }
 
-void drawMineOffers(Game& game) {
-    GameState& s = game.state;
+void drawMineOffers(const World& world) {
+    GameState& s = world.state;
     for (int t = 1; t <= kPlanets; ++t) {
         for (int g = 1; g <= kRawGoods; ++g) {
             const Int minPrice = s.GoodMinPrice[g];
@@ -36,8 +36,8 @@ void drawMineOffers(Game& game) {
             Int* maintenance = &s.PlanetMineMaintenance(t, g, 1);
             Int* price = &s.PlanetMinePrice(t, g, 1);
             for (int k = 0; k < kMineSlots; ++k) {
-                const Int tons = game.random(20000) + 5000;
-                const Int turns = game.random(50) + 25;
+                const Int tons = world.random(20000) + 5000;
+                const Int turns = world.random(50) + 25;
                 const MineOffer m = mineOffer(tons, turns, minPrice);
                 reserve[k] = m.reserve;
                 maxProduction[k] = m.maxProduction;

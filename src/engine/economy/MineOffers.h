@@ -4,7 +4,7 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // One mine for sale: what the mines screen lists for a planet, raw good and slot.
 struct MineOffer {
@@ -18,6 +18,6 @@ MineOffer mineOffer(Int reserve, Int turns, Int minPrice);
 
 // Every planet's five mines for each raw good, drawn anew: planet by planet, good by good, slot
 // by slot. Offers nobody bought are simply replaced.
-void drawMineOffers(Game& game);
+void drawMineOffers(const World& world);
 
 }  // namespace quorvex

@@ -1,8 +1,7 @@
 #include "MineOperations.h"
 
-#include "../form/Game.h"
-#include "../form/Tell.h"
 #include "../state/Fraction.h"
+#include "../state/World.h"
 #include "Payment.h"
 
 namespace quorvex {
@@ -46,18 +45,18 @@ void mineOutput(GameState& s, Int c) {
             }
 }
 
-void runMines(Game& game, Int c) {
-    GameState& s = game.state;
+void runMines(const World& world, Int c) {
+    GameState& s = world.state;
     const int64_t upkeep = mineUpkeepTotal(s, c);
     if (upkeep == 0) return;
-    if (!payRunningTotal(game, c, upkeep, PaymentPurpose::MineUpkeep)) {
-        tellCompany(game, c,
-                    " You can not afford to pay for your"
-                    " maintainance costs so no prdouction will take place this turn");
+    if (!payRunningTotal(world, c, upkeep, PaymentPurpose::MineUpkeep)) {
+        world.tellCompany(c,
+                          " You can not afford to pay for your"
+                          " maintainance costs so no prdouction will take place this turn");
         return;
     }
-    if (!payRunningTotal(game, c, mineProductionCost(s, c), PaymentPurpose::MineProduction)) {
-        tellCompany(game, c, " You can not afford to produce anything this turn");
+    if (!payRunningTotal(world, c, mineProductionCost(s, c), PaymentPurpose::MineProduction)) {
+        world.tellCompany(c, " You can not afford to produce anything this turn");
         return;
     }
     mineOutput(s, c);

@@ -6,7 +6,7 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // What an owned mine is worth: a fortieth of its reserve at the good's minimum price, ten
 // pounds a ton of its top output and two and a half turns of its upkeep. A reserve worked
@@ -25,6 +25,6 @@ void mineOutput(GameState& s, Int company);
 
 // The mines' part of a company's turn: upkeep, then the production cost if the upkeep was
 // paid, then the output if that was paid too. A company without mines does nothing here.
-void runMines(Game& game, Int company);
+void runMines(const World& world, Int company);
 
 }  // namespace quorvex

@@ -2,11 +2,10 @@
 
 #include <array>
 
-#include "../form/Game.h"
-#include "../form/Tell.h"
 #include "../state/ExactRound.h"
 #include "../state/Format.h"
 #include "../state/Fraction.h"
+#include "../state/World.h"
 
 namespace quorvex {
 namespace {
@@ -44,8 +43,8 @@ Int ticketFactorPercent(Int ticketPrice) {
 // The offers are worked out with exact whole-number rounding (halves to the even neighbour):
 // they run for every company every turn, and a Fraction per figure would cost more than the
 // rest of the turn.
-void offerPassengers(Game& game, Int c) {
-    GameState& s = game.state;
+void offerPassengers(const World& world, Int c) {
+    GameState& s = world.state;
     using Wide = Fraction::Wide;
 
     // 2.5 % of the people on the ship's planet want to leave, more with passenger advertising.
@@ -55,11 +54,11 @@ void offerPassengers(Game& game, Int c) {
     // Where they want to go, in percent: each of the first eleven planets gets at least 5 and a
     // part of what is left; the last takes the rest, which can be as little as -5.
     std::array<Int, kPlanets + 1> share{};
-    share[1] = game.random(10) + 5;
+    share[1] = world.random(10) + 5;
     Int sum = share[1];
     for (int d = 2; d <= kPlanets - 1; ++d) {
         const Int spread = storeRounded(roundDiv(Wide((Int(100) - sum).wide()), 13 - d));
-        share[d] = game.random(spread) + 5;
+        share[d] = world.random(spread) + 5;
         sum += share[d];
     }
     share[kPlanets] = Int(100) - sum;
@@ -77,8 +76,8 @@ void offerPassengers(Game& game, Int c) {
         // The cost is worked out for the group the ship can take; a ship without passenger
         // places is quoted for a chance group of 1 to 4.
         Int m = s.PassengerSpace[c] < waiting ? s.PassengerSpace[c] : waiting;
-        if (m == 0) m = game.random(4) + 1;
-        const Int r = game.random(5) + 1;
+        if (m == 0) m = world.random(4) + 1;
+        const Int r = world.random(5) + 1;
         // r x (1000 / m) + (m x 15 + 250) + income / 100 x 25, over the common divisor 100 m
         const Wide group = m.wide();
         const Wide numerator = Wide(r.wide()) * 100000 + (group * 15 + 250) * 100 * group +
@@ -88,21 +87,21 @@ void offerPassengers(Game& game, Int c) {
     }
 }
 
-void offerPassengers(Game& game) {
+void offerPassengers(const World& world) {
     // Every slot, in the game or not, so the draws come the same whoever is still playing.
     for (int c = 1; c <= kCompanies; ++c)
-        offerPassengers(game, c);
+        offerPassengers(world, c);
 }
 
-void settlePassengers(Game& game) {
-    GameState& s = game.state;
+void settlePassengers(const World& world) {
+    GameState& s = world.state;
     for (int c = 1; c <= kCompanies; ++c) {
         if (s.PsngrDestination[c] == s.PlayerPlanet[c])
             s.PlayerCash[c] += s.Passengers[c] * s.PsngrFare[c];
         else if (s.Passengers[c] != 0)
-            tellCompany(game, c,
-                        "- You have not taken your passengers to the right"
-                        " planet so will not get paid by them");
+            world.tellCompany(c,
+                              "- You have not taken your passengers to the right"
+                              " planet so will not get paid by them");
         // Passengers travel for one turn only: paid or not, they all leave the ship.
         s.Passengers[c] = 0;
     }

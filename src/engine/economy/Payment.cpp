@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "../form/Game.h"
-#include "../form/Tell.h"
 #include "../state/Format.h"
+#include "../state/World.h"
 
 namespace quorvex {
 namespace {
@@ -22,8 +21,8 @@ const char* loanText(PaymentPurpose purpose) {
 
 }  // namespace
 
-bool payRunningCost(Game& game, Int c, Int amount, PaymentPurpose purpose) {
-    GameState& s = game.state;
+bool payRunningCost(const World& world, Int c, Int amount, PaymentPurpose purpose) {
+    GameState& s = world.state;
     // What is still owed is kept in 64 bits: a deeply negative cash balance added to a large
     // cost must end in "not paid", not in an overflow that stops the whole update.
     int64_t owed = amount.wide();
@@ -43,16 +42,14 @@ bool payRunningCost(Game& game, Int c, Int amount, PaymentPurpose purpose) {
         const int64_t savings = s.PlayerSavings[c].wide();
         if (owed <= savings) {
             s.PlayerSavings[c] = Int::fromWide(savings - owed);
-            tellCompany(
-                game, c,
-                cat(" You have used £", std::to_string(owed), " of your", savingsText(purpose)));
+            world.tellCompany(
+                c, cat(" You have used £", std::to_string(owed), " of your", savingsText(purpose)));
             owed = 0;
             paid = true;
         } else {
             owed -= savings;
-            tellCompany(
-                game, c,
-                cat(" You have used £", std::to_string(savings), " of your", savingsText(purpose)));
+            world.tellCompany(c, cat(" You have used £", std::to_string(savings), " of your",
+                                     savingsText(purpose)));
             s.PlayerSavings[c] = 0;
         }
     }
@@ -61,9 +58,8 @@ bool payRunningCost(Game& game, Int c, Int amount, PaymentPurpose purpose) {
         if (owed <= freeCredit) {
             // The loan pays the cost directly; it never passes through cash.
             s.PlayerLoan[c] = Int::fromWide(s.PlayerLoan[c].wide() + owed);
-            tellCompany(game, c,
-                        cat(" You have taken out a loan for £", std::to_string(owed), " of your",
-                            loanText(purpose)));
+            world.tellCompany(c, cat(" You have taken out a loan for £", std::to_string(owed),
+                                     " of your", loanText(purpose)));
             owed = 0;
             paid = true;
         }
@@ -71,9 +67,9 @@ bool payRunningCost(Game& game, Int c, Int amount, PaymentPurpose purpose) {
     return paid;
 }
 
-bool payRunningTotal(Game& game, Int c, int64_t total, PaymentPurpose purpose) {
+bool payRunningTotal(const World& world, Int c, int64_t total, PaymentPurpose purpose) {
     if (total > std::numeric_limits<int32_t>::max()) return false;
-    return payRunningCost(game, c, Int::fromWide(total), purpose);
+    return payRunningCost(world, c, Int::fromWide(total), purpose);
 }
 
 }  // namespace quorvex

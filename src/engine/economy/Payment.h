@@ -7,7 +7,7 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // What a running cost of the world update pays for; it only picks the texts the company reads.
 enum class PaymentPurpose { MineUpkeep, MineProduction, Purchases, Manufacturing };
@@ -16,10 +16,10 @@ enum class PaymentPurpose { MineUpkeep, MineProduction, Purchases, Manufacturing
 // savings, then with a new loan within the credit limit. Human companies are told what came
 // out of savings and what was borrowed. False when the rest could not be borrowed; what was
 // already taken from cash and savings stays spent.
-bool payRunningCost(Game& game, Int company, Int amount, PaymentPurpose purpose);
+bool payRunningCost(const World& world, Int company, Int amount, PaymentPurpose purpose);
 
 // The same for a total summed in 64 bits. A total beyond 32 bits is more than any company can
 // hold or borrow: it is not affordable, and nothing is taken for it.
-bool payRunningTotal(Game& game, Int company, int64_t total, PaymentPurpose purpose);
+bool payRunningTotal(const World& world, Int company, int64_t total, PaymentPurpose purpose);
 
 }  // namespace quorvex

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "../form/Game.h"
-#include "../form/Tell.h"
 #include "../state/Catalogue.h"
 #include "../state/ExactRound.h"
+#include "../state/World.h"
 #include "Manufacturing.h"
 #include "Market.h"
 #include "Payment.h"
@@ -134,13 +133,13 @@ PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
     return cost;
 }
 
-void salesOfficeBuy(Game& game, Int c, const PurchaseCost& cost) {
-    GameState& s = game.state;
+void salesOfficeBuy(const World& world, Int c, const PurchaseCost& cost) {
+    GameState& s = world.state;
     bool allBought = true;
     if (!cost.fits || cost.total != 0) {
         if (!cost.fits ||
-            !payRunningCost(game, c, Int::fromWide(cost.total), PaymentPurpose::Purchases)) {
-            tellCompany(game, c, " You can not afford to buy any goods this turn");
+            !payRunningCost(world, c, Int::fromWide(cost.total), PaymentPurpose::Purchases)) {
+            world.tellCompany(c, " You can not afford to buy any goods this turn");
         } else {
             for (int t = 1; t <= kPlanets; ++t)
                 for (int g = 1; g <= kGoods; ++g) {
@@ -159,9 +158,9 @@ void salesOfficeBuy(Game& game, Int c, const PurchaseCost& cost) {
     }
     refreshCompanyView(s, c);
     if (!allBought)
-        tellCompany(game, c,
-                    " There was not enough goods avalible for you to buy"
-                    " all that you wanted (do more amount advertising)");
+        world.tellCompany(c,
+                          " There was not enough goods avalible for you to buy"
+                          " all that you wanted (do more amount advertising)");
 }
 
 void recountWarehouses(GameState& s, Int c) {
@@ -177,8 +176,8 @@ void recountWarehouses(GameState& s, Int c) {
     }
 }
 
-void salesOfficeSell(Game& game, Int c) {
-    GameState& s = game.state;
+void salesOfficeSell(const World& world, Int c) {
+    GameState& s = world.state;
     const GoodWeights weights(s);
     bool marketsMoved = false;
     for (int t = 1; t <= kPlanets; ++t) {

@@ -8,7 +8,7 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // The tons that a number of units of a good weigh, Round(units x weight), exactly and in 64
 // bits so that no stock is too large to weigh.
@@ -45,12 +45,12 @@ PurchaseCost planSalesOffice(GameState& s, Int company, bool withCost);
 
 // Pays for the plan's purchases and takes them from the markets (what the company cannot see on
 // offer is paid for but lost), then rebuilds the company's view of the markets.
-void salesOfficeBuy(Game& game, Int company, const PurchaseCost& cost);
+void salesOfficeBuy(const World& world, Int company, const PurchaseCost& cost);
 
 // Weighs each warehouse's stock again; the weight in use never exceeds the space owned.
 void recountWarehouses(GameState& s, Int company);
 
 // Sells the planned amounts onto the markets, then rebuilds the company's view of them.
-void salesOfficeSell(Game& game, Int company);
+void salesOfficeSell(const World& world, Int company);
 
 }  // namespace quorvex

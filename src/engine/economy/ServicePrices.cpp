@@ -1,20 +1,20 @@
 #include "ServicePrices.h"
 
-#include "../form/Game.h"
+#include "../state/World.h"
 
 namespace quorvex {
 
-void drawServicePrices(Game& game) {
-    GameState& s = game.state;
+void drawServicePrices(const World& world) {
+    GameState& s = world.state;
     for (int p = 1; p <= kPlanets; ++p) {
-        s.PlanetFuelPrice[p] = game.random(250) + 50;
-        s.PlanetCargoSpacePrice[p] = game.random(150) + 50;
-        s.PlanetFuelSpacePrice[p] = game.random(150) + 100;
-        s.PlanetPassengerSpacePrice[p] = game.random(350) + 250;
-        s.PlanetWarehousePrice[p] = game.random(500) + 750;
-        s.PlanetWarehouseAvailable[p] = game.random(500) + 500;
-        s.PlanetFactoryPrice[p] = game.random(750) + 1000;
-        s.PlanetFactoryAvailable[p] = game.random(500) + 500;
+        s.PlanetFuelPrice[p] = world.random(250) + 50;
+        s.PlanetCargoSpacePrice[p] = world.random(150) + 50;
+        s.PlanetFuelSpacePrice[p] = world.random(150) + 100;
+        s.PlanetPassengerSpacePrice[p] = world.random(350) + 250;
+        s.PlanetWarehousePrice[p] = world.random(500) + 750;
+        s.PlanetWarehouseAvailable[p] = world.random(500) + 500;
+        s.PlanetFactoryPrice[p] = world.random(750) + 1000;
+        s.PlanetFactoryAvailable[p] = world.random(500) + 500;
     }
 }
 

@@ -1,7 +1,7 @@
 #include "WorldUpdate.h"
 
-#include "../form/Game.h"
 #include "../state/ExactRound.h"
+#include "../state/World.h"
 #include "../turn/TurnOrder.h"
 #include "CompanyOperations.h"
 #include "EngineOffers.h"
@@ -13,13 +13,13 @@
 namespace quorvex {
 
 CompanySections CompanySections::standard() {
-    return {[](Game& game) { quorvex::offerPassengers(game); },
-            [](Game& game) { quorvex::settlePassengers(game); },
-            [](Game& game, Int company) { quorvex::runCompanyOperations(game, company); }};
+    return {[](const World& world) { quorvex::offerPassengers(world); },
+            [](const World& world) { quorvex::settlePassengers(world); },
+            [](const World& world, Int company) { quorvex::runCompanyOperations(world, company); }};
 }
 
-void growPopulation(Game& game) {
-    GameState& s = game.state;
+void growPopulation(const World& world) {
+    GameState& s = world.state;
     for (int p = 1; p <= kPlanets; ++p) {
         // population / 100 x rate + population, over a common denominator so that it stays exact.
         const Decimal rate(s.PlanetGrowthRate[p]);
@@ -29,29 +29,29 @@ void growPopulation(Game& game) {
     }
 }
 
-void worldUpdate(Game& game) {
+void worldUpdate(const World& world) {
     static const CompanySections sections = CompanySections::standard();
-    worldUpdate(game, sections);
+    worldUpdate(world, sections);
 }
 
-void worldUpdate(Game& game, const CompanySections& sections) {
-    GameState& s = game.state;
+void worldUpdate(const World& world, const CompanySections& sections) {
+    GameState& s = world.state;
     s.TurnNumber += 1;
     s.TurnNumberCopy = s.TurnNumber;
     const bool firstTurn = s.TurnNumber == 1;
 
-    drawServicePrices(game);
-    drawMineOffers(game);
+    drawServicePrices(world);
+    drawMineOffers(world);
 
     // The first game turn keeps the order the new game set: company 1 first.
     s.TurnSlot = 0;
     if (!firstTurn) sortTurnOrder(s);
 
-    drawEngineOffers(game);
-    growPopulation(game);
+    drawEngineOffers(world);
+    growPopulation(world);
 
     // The first turn trades on the markets the new game set up.
-    if (!firstTurn) marketStep(game);
+    if (!firstTurn) marketStep(world);
 
     for (int c = 1; c <= kCompanies; ++c) {
         s.AdvDone[c] = false;
@@ -60,10 +60,10 @@ void worldUpdate(Game& game, const CompanySections& sections) {
 
     // Passengers are offered and settled for every company, out of the game or not; the standing
     // operations run for the companies still playing, in company order.
-    sections.offerPassengers(game);
-    sections.settlePassengers(game);
+    sections.offerPassengers(world);
+    sections.settlePassengers(world);
     for (int c = 1; c <= kCompanies; ++c)
-        if (s.PlayerActive[c]) sections.runCompanyOperations(game, c);
+        if (s.PlayerActive[c]) sections.runCompanyOperations(world, c);
 }
 
 }  // namespace quorvex

@@ -7,6 +7,7 @@
 
 #include "../state/GameState.h"
 #include "../state/Random.h"
+#include "../state/World.h"
 #include "Dialogs.h"
 #include "ScreenId.h"
 
@@ -55,6 +56,11 @@ public:
     Int random(Int n) { return random_->draw(n); }
     quorvex::Random& generator() { return *random_; }
     void setGenerator(std::unique_ptr<quorvex::Random> random);
+
+    // The store, the generator and the message boxes, for the rules that run between screens.
+    World world() {
+        return World(state, *random_, [this](const std::string& text) { dialogs.message(text); });
+    }
 
     // Where the main menu takes its seed when it is shown: the clock, unless a tool or test
     // wants a game it can repeat.

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "../form/Game.h"
 #include "../state/Fraction.h"
 #include "../state/ShipFigures.h"
+#include "../state/World.h"
 
 namespace quorvex {
 namespace {
@@ -30,8 +30,8 @@ int64_t passengerProfit(const GameState& s, Int c, int planet) {
     return s.PsngrIncome(c, planet).wide() * n - s.PsngrCost(c, planet).wide() * n;
 }
 
-void fitOutHull(Game& game, Int c) {
-    GameState& s = game.state;
+void fitOutHull(const World& world, Int c) {
+    GameState& s = world.state;
     const Int planet = s.PlayerPlanet[c];
     Int& cash = s.PlayerCash[c];
 
@@ -53,7 +53,7 @@ void fitOutHull(Game& game, Int c) {
     recomputeFreeSpace(s, c);
     if (s.ShipFreeSpace[c] <= 0) return;
 
-    HullShares share = hullShares(s.ShipFreeSpace[c], game.random(80) + 20);
+    HullShares share = hullShares(s.ShipFreeSpace[c], world.random(80) + 20);
 
     share.cargo = affordable(cash, s.PlanetCargoSpacePrice[planet], share.cargo);
     cash -= s.PlanetCargoSpacePrice[planet] * share.cargo;
@@ -97,10 +97,10 @@ Int placeStep(Int intelligence) {
     }
 }
 
-void takePassengers(Game& game, Int c) {
-    GameState& s = game.state;
+void takePassengers(const World& world, Int c) {
+    GameState& s = world.state;
     const std::array<int, kPlanets> order = planetsByPassengerProfit(s, c);
-    const Int r = game.random(100);
+    const Int r = world.random(100);
     const Int step = placeStep(s.ComputerIntelligence);
     if (step == 0) return;  // no intelligence chosen: no passengers, the destination stays
     // A cleverer company more often takes the best planet, otherwise one further down.
@@ -142,8 +142,8 @@ std::array<int, kPlanets> planetsByPassengerProfit(const GameState& s, Int c) {
     return order;
 }
 
-void playComputerTurn(Game& game, Int c) {
-    GameState& s = game.state;
+void playComputerTurn(const World& world, Int c) {
+    GameState& s = world.state;
     Int& cash = s.PlayerCash[c];
     s.PlayerLastNetWorth[c] = s.PlayerNetWorth[c];
 
@@ -160,7 +160,7 @@ void playComputerTurn(Game& game, Int c) {
     }
 
     s.TicketPrice[c] = kTicketPrice;
-    if (cash >= 1) fitOutHull(game, c);
+    if (cash >= 1) fitOutHull(world, c);
 
     cash += kAllowance;
 
@@ -174,7 +174,7 @@ void playComputerTurn(Game& game, Int c) {
         }
     }
 
-    if (cash >= 1) takePassengers(game, c);
+    if (cash >= 1) takePassengers(world, c);
 
     if (cash >= s.PlayerLoan[c]) {
         cash -= s.PlayerLoan[c];

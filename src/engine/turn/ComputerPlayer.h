@@ -6,13 +6,13 @@
 
 namespace quorvex {
 
-class Game;
+class World;
 
 // A computer company's whole turn up to its departure: bank, hull, allowance, crew, passengers,
 // repayment and savings; it ends with the next planet chosen. The end of turn itself
 // (Plyrfinish) follows as for every company. It plays any company by these rules, a human one
 // too (the simulator lets the computer play for a person).
-void playComputerTurn(Game& game, Int company);
+void playComputerTurn(const World& world, Int company);
 
 // How a computer divides its free hull: passenger places (5 tons each), fuel tons and cargo
 // tons, together exactly the free space.

@@ -2,10 +2,9 @@
 
 #include <string>
 
-#include "../form/Game.h"
-#include "../form/Tell.h"
 #include "../state/Format.h"
 #include "../state/Fraction.h"
+#include "../state/World.h"
 #include "RandomEvents.h"
 
 namespace quorvex {
@@ -55,17 +54,17 @@ constexpr BillTexts kCrewTexts{
     "game!",
 };
 
-void tellAmount(Game& game, const AmountText& text, Int amount) {
-    if (text.before != nullptr) tellPlayingByName(game, cat(text.before, amount, text.after));
+void tellAmount(const World& world, const AmountText& text, Int amount) {
+    if (text.before != nullptr) world.tellPlayingByName(cat(text.before, amount, text.after));
 }
 
 // Pays a bill of the company now playing from cash, then savings, then by borrowing the whole
 // rest within the credit limit (never part of it). What cannot be paid puts the company out.
 // `owed`, when given, is the debt the bill settles (the crew's wages): it shrinks with every
 // payment and is cleared once the bill is paid.
-void payBill(Game& game, Int due, const BillTexts& texts, Int* owed = nullptr) {
+void payBill(const World& world, Int due, const BillTexts& texts, Int* owed = nullptr) {
     if (due <= 0) return;
-    GameState& s = game.state;
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     // One source pays all that is still due or all it holds.
     const auto payFrom = [&](Int& source, const AmountText& partial, const AmountText& full) {
@@ -74,11 +73,11 @@ void payBill(Game& game, Int due, const BillTexts& texts, Int* owed = nullptr) {
             due -= used;
             source = 0;
             if (owed != nullptr) *owed -= used;
-            tellAmount(game, partial, used);
+            tellAmount(world, partial, used);
         } else {
             source -= due;
             if (owed != nullptr) *owed = 0;
-            tellAmount(game, full, due);
+            tellAmount(world, full, due);
             due = 0;
         }
     };
@@ -89,18 +88,18 @@ void payBill(Game& game, Int due, const BillTexts& texts, Int* owed = nullptr) {
         due.wide() <= s.PlayerCreditLimit[c].wide() - s.PlayerLoan[c].wide()) {
         s.PlayerLoan[c] += due;
         if (owed != nullptr) *owed = 0;
-        tellAmount(game, texts.borrowed, due);
+        tellAmount(world, texts.borrowed, due);
         due = 0;
     }
     if (due != 0) {
         s.PlayerActive[c] = false;
-        tellPlayingByName(game, texts.out);
+        world.tellPlayingByName(texts.out);
     }
 }
 
 // The part of a loan above the credit limit that one source of money can pay off.
-void payDownLoan(Game& game, Int& source, const char* sourceName) {
-    GameState& s = game.state;
+void payDownLoan(const World& world, Int& source, const char* sourceName) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     if (s.PlayerLoan[c] <= s.PlayerCreditLimit[c]) return;
     const Int excess = s.PlayerLoan[c] - s.PlayerCreditLimit[c];
@@ -113,29 +112,29 @@ void payDownLoan(Game& game, Int& source, const char* sourceName) {
     if (paid == 0) return;
     source -= paid;
     s.PlayerLoan[c] -= paid;
-    tellPlayingByName(game,
-                      cat("Your loan has surpassed your credit limit, you must use some of your ",
-                          sourceName, " to pay off your loan"));
+    world.tellPlayingByName(
+        cat("Your loan has surpassed your credit limit, you must use some of your ", sourceName,
+            " to pay off your loan"));
 }
 
 }  // namespace
 
-void Plyrfinish(Game& game) {
-    GameState& s = game.state;
+void Plyrfinish(const World& world) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     s.PlayerPlanet[c] = s.PlayerNextPlanet[c];
-    fueluse(game);
-    PayLandcost(game);
-    chargeInterest(game);
+    fueluse(world);
+    PayLandcost(world);
+    chargeInterest(world);
     s.CrewDebt[c] += s.CrewCount[c] * s.CrewWage[c];
-    RandomEvents(game);
-    CrewRevoltCheck(game);
-    Bankcruptcycheck(game);
+    RandomEvents(world);
+    CrewRevoltCheck(world);
+    Bankcruptcycheck(world);
     if (c == 1) s.FirstRound = false;
 }
 
-void fueluse(Game& game) {
-    GameState& s = game.state;
+void fueluse(const World& world) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     const Int need = s.EngineEfficiency[c];
     if (need <= s.ShipFuel[c]) {
@@ -144,25 +143,25 @@ void fueluse(Game& game) {
     }
     const Int shortfall = need - s.ShipFuel[c];
     s.ShipFuel[c] = 0;
-    const Int tow = game.random(5000) + shortfall * 500 + 2000;
-    tellPlayingByName(
-        game, cat("You have run out of fuel you must pay £", tow,
-                  " for a tow. If you can not pay for a tow then you will be doomed to starve "
-                  "in space and be out of the game!"));
-    payBill(game, tow, kTowTexts);
+    const Int tow = world.random(5000) + shortfall * 500 + 2000;
+    world.tellPlayingByName(
+        cat("You have run out of fuel you must pay £", tow,
+            " for a tow. If you can not pay for a tow then you will be doomed to starve "
+            "in space and be out of the game!"));
+    payBill(world, tow, kTowTexts);
 }
 
-void PayLandcost(Game& game) {
-    GameState& s = game.state;
+void PayLandcost(const World& world) {
+    GameState& s = world.state;
     const Int planet = s.PlayerPlanet[s.CurrentPlayer];
     Int charge = s.PlanetLandingCost[planet];
     for (int i = 1; i <= kCompanies; ++i)
         charge += s.PlayerLandingFee(i, planet);
-    payBill(game, charge, kLandingTexts);
+    payBill(world, charge, kLandingTexts);
 }
 
-void chargeInterest(Game& game) {
-    GameState& s = game.state;
+void chargeInterest(const World& world) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     // A half goes to the even neighbour: 8.5% of 300 is 25.5, which is 26.
     s.LoanInterest[c] =
@@ -173,41 +172,40 @@ void chargeInterest(Game& game) {
     s.PlayerSavings[c] += s.SavingsInterest[c];
 }
 
-void CrewRevoltCheck(Game& game) {
-    GameState& s = game.state;
+void CrewRevoltCheck(const World& world) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     // Without crew, or with crew that costs nothing, there are no unpaid turns to count.
     if (s.CrewCount[c] <= 0 || s.CrewWage[c] <= 0) return;
     const Int unpaidTurns = s.CrewDebt[c] / s.CrewCount[c] / s.CrewWage[c];
     if (unpaidTurns < 7 || unpaidTurns > 15) return;
-    tellPlayingByName(
-        game, cat("You owe your crew £", s.CrewDebt[c],
-                  " As they have not been paid for along time they are angry. If they are not "
-                  "payed they MAY REVOLT and make you lose the game!"));
-    if (game.random(100) < 60) return;
-    tellPlayingByName(
-        game,
+    world.tellPlayingByName(
+        cat("You owe your crew £", s.CrewDebt[c],
+            " As they have not been paid for along time they are angry. If they are not "
+            "payed they MAY REVOLT and make you lose the game!"));
+    if (world.random(100) < 60) return;
+    world.tellPlayingByName(
         "Your crew have revolted and demand that you pay them double what you owe immediately "
         "them or they will take over your ship and you will be out of the game!");
     // A computer's crew makes the same demand; it is paid without a word.
-    payBill(game, s.CrewDebt[c] * 2, kCrewTexts, &s.CrewDebt[c]);
+    payBill(world, s.CrewDebt[c] * 2, kCrewTexts, &s.CrewDebt[c]);
 }
 
-void Bankcruptcycheck(Game& game) {
-    GameState& s = game.state;
+void Bankcruptcycheck(const World& world) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     if (!s.PlayerActive[c]) return;
-    payDownLoan(game, s.PlayerCash[c], "money");
-    payDownLoan(game, s.PlayerSavings[c], "savings");
-    if (s.PlayerLoan[c] > s.PlayerCreditLimit[c]) Bankrupt(game);
+    payDownLoan(world, s.PlayerCash[c], "money");
+    payDownLoan(world, s.PlayerSavings[c], "savings");
+    if (s.PlayerLoan[c] > s.PlayerCreditLimit[c]) Bankrupt(world);
 }
 
-void Bankrupt(Game& game) {
-    GameState& s = game.state;
+void Bankrupt(const World& world) {
+    GameState& s = world.state;
     const Int c = s.CurrentPlayer;
-    game.dialogs.message(cat("Player ", s.PlayerName[c],
-                             " is unable to pay their debts and are consequentially bankrupt and "
-                             "out of the game!"));
+    world.show(cat("Player ", s.PlayerName[c],
+                   " is unable to pay their debts and are consequentially bankrupt and "
+                   "out of the game!"));
     s.PlayerActive[c] = false;
 }
 

@@ -37,7 +37,7 @@ void TRankingScreen::FormShow() {
         if (st.TurnNumber != 0)
             Plyrfinish();
         else
-            worldUpdate(game);  // the first display of a new game starts game turn 1
+            worldUpdate(game.world());  // the first display of a new game starts game turn 1
         NextPlyr();
         BalanceCalcutate();
     } else {
@@ -77,13 +77,14 @@ void TRankingScreen::NextPlyr() {
         } while (!st.PlayerActive[candidate] && !wrapped);
 
         if (wrapped) {
-            worldUpdate(game);  // a new game turn; it starts with the first company of the order
+            worldUpdate(
+                game.world());  // a new game turn; it starts with the first company of the order
             continue;
         }
         st.CurrentPlayer = candidate;
         st.HumanTurn = isHuman(candidate);
         if (st.HumanTurn) return;
-        playComputerTurn(game, candidate);
+        playComputerTurn(game.world(), candidate);
         Plyrfinish();
     }
 }
@@ -97,18 +98,7 @@ void TRankingScreen::BalanceCalcutate() {
 }
 
 void TRankingScreen::Plyrfinish() {
-    quorvex::Plyrfinish(game);
-}
-
-void TRankingScreen::Compturn() {
-    playComputerTurn(game, s().CurrentPlayer);
-    Plyrfinish();
-    NextPlyr();
-}
-
-void TRankingScreen::TurnChanges() {
-    worldUpdate(game);
-    if (s().TurnNumber != 1) NextPlyr();
+    quorvex::Plyrfinish(game.world());
 }
 
 void TRankingScreen::showRanking() {

@@ -30,8 +30,6 @@ public:
     void NextPlyr();
     void BalanceCalcutate();
     void Plyrfinish();
-    void Compturn();
-    void TurnChanges();
 
 private:
     void showRanking();

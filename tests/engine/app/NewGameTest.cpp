@@ -39,7 +39,7 @@ TEST(WorldGeneration, DrawsInTheDocumentedOrder) {
     auto script = worldScript([](int n, int index) { return index % n; });
     ScriptedRandom* r = script.get();
     t.useScript(std::move(script));
-    generateWorld(t.game);
+    generateWorld(t.game.world());
     EXPECT_EQ(r->remaining(), 0u);
 
     const GameState& s = t.s;
@@ -63,7 +63,7 @@ TEST(WorldGeneration, NewCompaniesAndFirstMarkets) {
     TestGame t;
     // every draw 0: supply 80 % of demand, amount 95 % of supply
     t.useScript(worldScript([](int, int) { return 0; }));
-    generateWorld(t.game);
+    generateWorld(t.game.world());
     const GameState& s = t.s;
     for (int i = 1; i <= kCompanies; ++i) {
         EXPECT_EQ(s.TurnOrder[i], i);
@@ -111,7 +111,7 @@ TEST(WorldGeneration, SecondNewGameInheritsNothing) {
     t.s.MineMaintenance(1, 1, 1, 1) = 500;
     t.s.AdvIndAmountPlanets(1, 5) = true;
     t.s.GameDir = "/games/";
-    generateWorld(t.game);
+    generateWorld(t.game.world());
     EXPECT_EQ(t.s.CargoSpace[1], 0);
     EXPECT_EQ(t.s.WarehouseStock(2, 3, 4), 0);
     EXPECT_EQ(t.s.MineMaintenance(1, 1, 1, 1), 0);
@@ -124,7 +124,7 @@ TEST(WorldGeneration, NobodyStartsOnPlanetL) {
     TestGame t;
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         t.game.generator().seed(seed);
-        generateWorld(t.game);
+        generateWorld(t.game.world());
         for (int i = 1; i <= kCompanies; ++i) {
             EXPECT_NE(t.s.PlayerPlanet[i], 12);
             EXPECT_NE(t.s.PlayerDestination[i], 12);

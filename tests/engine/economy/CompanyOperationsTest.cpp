@@ -13,7 +13,7 @@ constexpr int kIron = 1, kCoal = 2, kClay = 6, kSteel = 8, kBricks = 18, kFood =
 constexpr int rSteel = 1, rBricks = 6;
 
 struct CompanyOperations : OperationsFixture {
-    void run(int c) { runCompanyOperations(t.game, c); }
+    void run(int c) { runCompanyOperations(t.game.world(), c); }
 
     // Planet 4: an iron mine producing 120 a turn feeds a steel works making 120, which also
     // needs 240 coal, of which 40 are in stock.

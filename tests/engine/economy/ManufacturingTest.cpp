@@ -15,7 +15,7 @@ constexpr int kCars = 24, kBricks = 18, kComputers = 17, kRobots = 23;
 constexpr int rSteel = 1, rPlastic = 4, rCars = 5, rBricks = 6, rRobots = 18;
 
 struct Manufacturing : OperationsFixture {
-    void run(int c) { runManufacturing(t.game, c); }
+    void run(int c) { runManufacturing(t.game.world(), c); }
 };
 
 TEST_F(Manufacturing, TheWholeRunIsChargedAtTheRateOfItsSize) {

@@ -35,7 +35,7 @@ struct MarketStep : ::testing::Test {
         auto script = w.take();
         ScriptedRandom* r = script.get();
         t.useScript(std::move(script));
-        marketStep(t.game);
+        marketStep(t.game.world());
         EXPECT_EQ(r->remaining(), 0u);
     }
     Prices viewPrices(int c, int p, int g) const {
@@ -274,7 +274,7 @@ TEST(MarketViews, AlwaysTheRulesPricesThroughTurnsTradesAndPriceChanges) {
             }
     };
     for (int turn = 0; turn < 6; ++turn) {
-        marketStep(t.game);
+        marketStep(t.game.world());
         for (int c = 1; c <= kCompanies; ++c)
             expectRuleFor(c);
         // trades move some planets' amounts, one below 0; a random event moves a top price

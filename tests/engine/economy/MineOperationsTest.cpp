@@ -28,7 +28,7 @@ struct Mines : OperationsFixture {
         s.MineValue(c, 5, 2, 1) = 777;
         s.WarehouseStock(c, 3, 1) = 10;
     }
-    void run(int c) { runMines(t.game, c); }
+    void run(int c) { runMines(t.game.world(), c); }
 };
 
 TEST_F(Mines, ValueRoundsEachPartHalvesToEven) {

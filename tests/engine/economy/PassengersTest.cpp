@@ -27,7 +27,7 @@ struct Offers : ::testing::Test {
             script->expect(5, 0);
     }
     void offer() {
-        offerPassengers(t.game, 4);
+        offerPassengers(t.game.world(), 4);
         EXPECT_EQ(script->remaining(), 0u);
     }
 };
@@ -123,7 +123,7 @@ TEST(OffersForAll, EverySlotDrawsInTheGameOrNot) {
     }
     t.s.PlayerActive[1] = true;  // only one company plays; the other 17 are offered too
     t.s.PlanetPopulation.fill(100000);
-    offerPassengers(t.game);
+    offerPassengers(t.game.world());
     ASSERT_EQ(rec.ranges.size(), 18u * 23u);
     for (int c = 0; c < kCompanies; ++c)
         EXPECT_EQ(rec.ranges[c * 23], 10) << "company " << c + 1 << " starts with its shares";
@@ -147,7 +147,7 @@ TEST(Settlement, PaysAtTheRightPlanetWarnsHumansAndEmptiesEveryShip) {
     aboard(6, 2, 7, 1);    // wrong planet
     aboard(7, 4, 5, 20);   // a computer at the wrong planet
     aboard(12, 6, 6, 10);  // a computer delivering
-    settlePassengers(t.game);
+    settlePassengers(t.game.world());
 
     EXPECT_EQ(s.PlayerCash[1], 31000);
     EXPECT_EQ(s.PlayerCash[2], 1000);

@@ -11,7 +11,7 @@ using Strings = std::vector<std::string>;
 
 struct Payment : OperationsFixture {
     bool pay(int c, int amount, PaymentPurpose purpose = PaymentPurpose::MineProduction) {
-        return payRunningCost(t.game, c, amount, purpose);
+        return payRunningCost(t.game.world(), c, amount, purpose);
     }
 };
 
@@ -138,9 +138,10 @@ TEST_F(Payment, DeepDebtAndAHugeCostAreNotPaidRatherThanOverflowing) {
 
     // A 64-bit total beyond 32 bits takes nothing at all.
     s.PlayerCash[1] = 5000;
-    EXPECT_FALSE(payRunningTotal(t.game, 1, int64_t{3000000000}, PaymentPurpose::Purchases));
+    EXPECT_FALSE(
+        payRunningTotal(t.game.world(), 1, int64_t{3000000000}, PaymentPurpose::Purchases));
     EXPECT_EQ(s.PlayerCash[1], 5000);
-    EXPECT_TRUE(payRunningTotal(t.game, 1, 5000, PaymentPurpose::Purchases));
+    EXPECT_TRUE(payRunningTotal(t.game.world(), 1, 5000, PaymentPurpose::Purchases));
     EXPECT_EQ(s.PlayerCash[1], 0);
 }
 

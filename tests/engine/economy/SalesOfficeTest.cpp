@@ -75,7 +75,7 @@ TEST_F(SalesOffice, APlanBeyond32BitsIsNotAffordableAndBuysNothing) {
     s.PlayerCash[1] = 50000;
     const PurchaseCost cost = plan(1);
     EXPECT_FALSE(cost.fits);
-    salesOfficeBuy(t.game, 1, cost);
+    salesOfficeBuy(t.game.world(), 1, cost);
     EXPECT_EQ(messages(), Strings{"Ajax You can not afford to buy any goods this turn"});
     EXPECT_EQ(s.PlayerCash[1], 50000);
     EXPECT_EQ(s.WarehouseStock(1, 1, kHouses), 0);
@@ -124,7 +124,7 @@ TEST_F(SalesOffice, PaysAndTakesTheGoodsFromTheMarket) {
     s.WarehouseStock(1, 4, kCoal) = 240;
     bandPrices(1, 4, kIron, 480, 440, 400);
     s.PlayerCash[1] = 40000;
-    salesOfficeBuy(t.game, 1, plan(1));
+    salesOfficeBuy(t.game.world(), 1, plan(1));
     EXPECT_EQ(s.PlayerCash[1], 40000 - 70 * 440);
     EXPECT_EQ(s.WarehouseStock(1, 4, kIron), 120);
     EXPECT_EQ(s.PlanetAmount(4, kIron), 930);
@@ -139,7 +139,7 @@ TEST_F(SalesOffice, BuyingMoreThanOnOfferPaysForAllAndStoresWhatIsSeen) {
     s.PlayerAmount(1, 3, kWood) = 60;
     s.PlanetAmount(3, kWood) = 60;
     s.PlayerCash[1] = 60000;
-    salesOfficeBuy(t.game, 1, plan(1));
+    salesOfficeBuy(t.game.world(), 1, plan(1));
     EXPECT_EQ(s.PlayerCash[1], 60000 - 100 * 500);
     EXPECT_EQ(s.WarehouseStock(1, 3, kWood), 60);
     EXPECT_EQ(s.PlanetAmount(3, kWood), 0);
@@ -155,7 +155,7 @@ TEST_F(SalesOffice, ThePlanetNeverGoesBelow0WhenTheCompanySeesMore) {
     s.PlayerAmount(9, 3, kWood) = 150;
     s.PlanetAmount(3, kWood) = 100;
     s.PlayerCash[9] = 1000000;
-    salesOfficeBuy(t.game, 9, plan(9));
+    salesOfficeBuy(t.game.world(), 9, plan(9));
     EXPECT_EQ(s.WarehouseStock(9, 3, kWood), 120);
     EXPECT_EQ(s.PlanetAmount(3, kWood), 0);
     EXPECT_EQ(messages(), Strings{});
@@ -165,7 +165,7 @@ TEST_F(SalesOffice, UnaffordablePurchasesBuyNothing) {
     s.SalesBuyAdjust(1, 3, kWood) = 10;
     broke(1);
     s.PlayerSavings[1] = 100;
-    salesOfficeBuy(t.game, 1, plan(1));
+    salesOfficeBuy(t.game.world(), 1, plan(1));
     EXPECT_EQ(messages(),
               (Strings{"Ajax You have used £100 of your savings to pay for production costs",
                        "Ajax You can not afford to buy any goods this turn"}));
@@ -176,13 +176,13 @@ TEST_F(SalesOffice, UnaffordablePurchasesBuyNothing) {
     t.dialogs.clear();
     s.SalesBuyAdjust(9, 3, kWood) = 10;
     broke(9);
-    salesOfficeBuy(t.game, 9, plan(9));
+    salesOfficeBuy(t.game.world(), 9, plan(9));
     EXPECT_EQ(messages(), Strings{});
 }
 
 TEST_F(SalesOffice, NothingToBuyPaysNothingEvenInDebt) {
     s.PlayerCash[1] = -300;
-    salesOfficeBuy(t.game, 1, plan(1));
+    salesOfficeBuy(t.game.world(), 1, plan(1));
     EXPECT_EQ(s.PlayerCash[1], -300);
     EXPECT_EQ(messages(), Strings{});
 }
@@ -212,7 +212,7 @@ TEST_F(SalesOffice, SaleAtTheBandPriceOntoTheMarket) {
     s.PlayerRetailPrice(1, 6, kHouses) = 90000;
     s.PlayerCash[1] = 1000;
     plan(1, false);
-    salesOfficeSell(t.game, 1);
+    salesOfficeSell(t.game.world(), 1);
     EXPECT_EQ(s.PlayerCash[1], 1000 + 30 * 440 + 2 * 90000);
     EXPECT_EQ(s.WarehouseStock(1, 6, kIron), 0);
     EXPECT_EQ(s.WarehouseStock(1, 6, kHouses), 0);
@@ -231,7 +231,7 @@ TEST_F(SalesOffice, SaleNeverFreesMoreThanIsInUse) {
     s.WarehouseFree(1, 5) = 0;
     recountWarehouses(s, 1);
     plan(1, false);
-    salesOfficeSell(t.game, 1);
+    salesOfficeSell(t.game.world(), 1);
     EXPECT_EQ(s.WarehouseStock(1, 5, kIron), 0);
     EXPECT_EQ(s.WarehouseUsed(1, 5), 0);
     EXPECT_EQ(s.WarehouseFree(1, 5), 500);
@@ -244,7 +244,7 @@ TEST_F(SalesOffice, SaleOntoANegativePlanetAmountAddsThenStopsAt0) {
     s.PlanetAmount(8, kIron) = -50;
     s.PlanetAmount(8, kCoal) = -50;
     plan(1, false);
-    salesOfficeSell(t.game, 1);
+    salesOfficeSell(t.game.world(), 1);
     EXPECT_EQ(s.PlanetAmount(8, kIron), 0);
     EXPECT_EQ(s.PlanetAmount(8, kCoal), 30);
 }

@@ -53,12 +53,12 @@ private:
 
 // Passenger and company sections that do nothing, so a test sees the update's own draws only.
 inline CompanySections quietSections() {
-    return {[](Game&) {}, [](Game&) {}, [](Game&, Int) {}};
+    return {[](const World&) {}, [](const World&) {}, [](const World&, Int) {}};
 }
 
 // A new world from the game's own generator, with companies 1 to 3 and 7 to 9 playing.
 inline void newWorld(TestGame& t) {
-    generateWorld(t.game);
+    generateWorld(t.game.world());
     for (int c : {1, 2, 3, 7, 8, 9})
         t.s.PlayerActive[c] = true;
 }

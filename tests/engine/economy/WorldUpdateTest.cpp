@@ -28,7 +28,7 @@ struct WorldUpdate : ::testing::Test {
         script = owned.get();
         t.useScript(std::move(owned));
     }
-    void update() { worldUpdate(t.game, quietSections()); }
+    void update() { worldUpdate(t.game.world(), quietSections()); }
 };
 
 int byIndex(int n, int index) {
@@ -117,7 +117,7 @@ TEST_F(WorldUpdate, FirstUpdateKeepsOrderAndMarketsLaterOnesSortBySpeed) {
     s.AdvIndAmountStrength[2] = 50;
     s.AdvIndAmountPlanets(2, 1) = true;
     const GameState before = s;
-    worldUpdate(t.game, quietSections());
+    worldUpdate(t.game.world(), quietSections());
 
     EXPECT_EQ(s.TurnNumber, 1);
     EXPECT_EQ(s.TurnNumberCopy, 1);
@@ -134,7 +134,7 @@ TEST_F(WorldUpdate, FirstUpdateKeepsOrderAndMarketsLaterOnesSortBySpeed) {
     EXPECT_GT(s.PlanetPopulation[1], before.PlanetPopulation[1]);
 
     s.TurnSlot = 4;
-    worldUpdate(t.game, quietSections());
+    worldUpdate(t.game.world(), quietSections());
     EXPECT_EQ(s.TurnNumber, 2);
     EXPECT_EQ(s.TurnSlot, 0);
     const int order[kCompanies] = {8, 1, 2, 3, 7, 9, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16, 17, 18};
@@ -201,7 +201,7 @@ TEST(PopulationGrowth, RoundsHalvesToEvenAndStopsAtTheCap) {
         s.PlanetPopulation[p] = start[p - 1];
         s.PlanetGrowthRate[p] = rate[p - 1];
     }
-    growPopulation(t.game);
+    growPopulation(t.game.world());
     const int grown[kPlanets] = {
         3160,        // 150.5 + 3010 = 3160.5 -> 3160
         3182,        // 151.5 + 3030 = 3181.5 -> 3182
@@ -231,8 +231,8 @@ TEST_F(WorldUpdate, ClearsTheTurnFlagsThenHandsOverInOrder) {
 
     std::vector<std::string> calls;
     CompanySections sections;
-    sections.offerPassengers = [&](Game& game) {
-        const GameState& st = game.state;
+    sections.offerPassengers = [&](const World& world) {
+        const GameState& st = world.state;
         calls.push_back("offer");
         // everything before the passengers is done
         EXPECT_EQ(st.TurnNumber, 2);
@@ -243,11 +243,11 @@ TEST_F(WorldUpdate, ClearsTheTurnFlagsThenHandsOverInOrder) {
             EXPECT_FALSE(st.PsngrPickedUp[c]);
         }
     };
-    sections.settlePassengers = [&](Game&) { calls.push_back("settle"); };
-    sections.runCompanyOperations = [&](Game&, Int c) {
+    sections.settlePassengers = [&](const World&) { calls.push_back("settle"); };
+    sections.runCompanyOperations = [&](const World&, Int c) {
         calls.push_back("operations " + std::to_string(c.get()));
     };
-    worldUpdate(t.game, sections);
+    worldUpdate(t.game.world(), sections);
     EXPECT_EQ(calls, (std::vector<std::string>{"offer", "settle", "operations 1", "operations 3",
                                                "operations 7", "operations 8", "operations 9"}));
 }
@@ -262,7 +262,7 @@ TEST(LongGame, NeverOverflowsPopulationAndSupplyStopAtTheCap) {
     for (int p = 1; p <= kPlanets; ++p)
         s.AdvIndAmountPlanets(1, p) = s.AdvRtlAmountPlanets(1, p) = true;
     for (int turn = 1; turn <= 800; ++turn)
-        ASSERT_NO_THROW(worldUpdate(t.game, quietSections())) << "turn " << turn;
+        ASSERT_NO_THROW(worldUpdate(t.game.world(), quietSections())) << "turn " << turn;
     Int largestSupply = 0;
     for (int p = 1; p <= kPlanets; ++p) {
         EXPECT_EQ(s.PlanetPopulation[p], 1000000000);
@@ -287,7 +287,7 @@ TEST(WorldUpdateInGame, OutOfTheGamePassengersAreSettledButNothingIsTradedForIt)
     const Int cash1 = s.PlayerCash[1];
     s.WarehouseStock(5, 2, 3) = 10;
     s.WarehouseStock(1, 2, 3) = 10;
-    worldUpdate(t.game);
+    worldUpdate(t.game.world());
     EXPECT_EQ(s.PlayerCash[5], cash5 + 7000);
     EXPECT_EQ(s.Passengers[5], 0);
     EXPECT_EQ(s.WarehouseStock(5, 2, 3), 10);  // no sales office for company 5

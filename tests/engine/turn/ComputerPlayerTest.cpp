@@ -43,7 +43,7 @@ TEST_F(ComputerTurn, AWholeTurnFromBankToDeparture) {
     s.PsngrIncome(7, 8) = 1500;
     draws({{80, 30},     // half the free space for passengers
            {100, 56}});  // past 45 + 10, within 45 + 20: the second best planet
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
 
     EXPECT_EQ(s.PlayerLastNetWorth[7], 777);
     EXPECT_EQ(s.TicketPrice[7], 5000);
@@ -89,7 +89,7 @@ TEST_F(ComputerTurn, TenTonsFreeBuyOnePlaceAndFiveTonsOfTank) {
     atTheLimit(7, 100000);
     s.CargoSpace[7] = 80;
     draws({{80, 30}, {100, 0}});
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
     EXPECT_EQ(s.CargoSpace[7], 80);
     EXPECT_EQ(s.PassengerSpace[7], 1);
     EXPECT_EQ(s.FuelTankSpace[7], 55);
@@ -103,7 +103,7 @@ TEST_F(ComputerTurn, PlacesTheCrewCouldNotLookAfterBecomeFuelTank) {
     // A human company played by these rules, as the simulator does.
     atTheLimit(3, 100000);
     draws({{80, 79}, {100, 0}});  // 99%: 18 places would need 6 crew, the hull holds 5
-    playComputerTurn(game, 3);
+    playComputerTurn(game.world(), 3);
     EXPECT_EQ(s.PassengerSpace[3], 0);
     EXPECT_EQ(s.FuelTankSpace[3], 140);
     EXPECT_EQ(s.ShipFreeSpace[3], 0);
@@ -116,14 +116,14 @@ TEST_F(ComputerTurn, PlacesTheCrewCouldNotLookAfterBecomeFuelTank) {
         s.PassengerSpace[c] = 10;
     }
     draws({{80, 45}, {100, 0}});  // 65% of 40 tons: 5 places, 14 tons of tank, 1 of cargo
-    playComputerTurn(game, 3);
+    playComputerTurn(game.world(), 3);
     EXPECT_EQ(s.PassengerSpace[3], 15);
     EXPECT_EQ(s.FuelTankSpace[3], 64);
     EXPECT_EQ(s.CargoSpace[3], 1);
     EXPECT_EQ(s.ShipFreeSpace[3], 0);
 
     draws({{80, 60}, {100, 0}});  // 80%: 6 places, 8 tons of tank, 2 of cargo
-    playComputerTurn(game, 4);
+    playComputerTurn(game.world(), 4);
     EXPECT_EQ(s.PassengerSpace[4], 10);
     EXPECT_EQ(s.FuelTankSpace[4], 50 + 8 + 30);
     EXPECT_EQ(s.CargoSpace[4], 2);
@@ -135,7 +135,7 @@ TEST_F(ComputerTurn, EachPurchaseTakesOnlyWhatTheCashPays) {
     s.CargoSpace[7] = 3;
     s.CargoUsed[7] = 2;
     draws({{80, 5}, {100, 0}});  // 25% of 87 tons: 4 places, 65 tons of tank, 2 of cargo
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
     EXPECT_EQ(s.CargoSpace[7], 4);
     EXPECT_EQ(s.CargoFree[7], 2);
     EXPECT_EQ(s.PassengerSpace[7], 0);
@@ -148,7 +148,7 @@ TEST_F(ComputerTurn, EachPurchaseTakesOnlyWhatTheCashPays) {
     atTheLimit(7, 150);
     s.FuelTankSpace[7] = 20;
     draws({{80, 0}, {100, 0}});
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
     EXPECT_EQ(s.FuelTankSpace[7], 27);
     EXPECT_EQ(s.PassengerSpace[7], 0);
     EXPECT_EQ(s.CargoSpace[7], 0);
@@ -161,7 +161,7 @@ TEST_F(ComputerTurn, WithoutCashAfterBorrowingTheHullWaitsButCrewAndPassengersDo
     s.CrewDebt[7] = 1000;
     s.PlayerDestination[7] = 6;
     draws({{100, 0}});  // no hull draw
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
     EXPECT_EQ(s.ShipFreeSpace[7], 90);
     EXPECT_EQ(s.FuelTankSpace[7], 50);
     EXPECT_EQ(s.CrewDebt[7], 0);
@@ -174,7 +174,7 @@ TEST_F(ComputerTurn, WithoutCashAfterBorrowingTheHullWaitsButCrewAndPassengersDo
     s.PlayerLoan[7] = 160000;
     s.PlayerCash[7] = 5000;
     s.CrewDebt[7] = 1000;
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
     EXPECT_EQ(s.CrewDebt[7], 1000);
     EXPECT_FALSE(s.PsngrPickedUp[7]);
     EXPECT_EQ(s.PlayerCash[7], 0);
@@ -205,7 +205,7 @@ TEST_F(ComputerTurn, EqualProfitsKeepPlanetOrderAndAnEmptyCabinStillSetsTheCours
     s.PsngrIncome(7, 3) = 250;
     atTheLimit(7, 0);
     draws({{100, 44}});  // past 35 and 40, within 45
-    playComputerTurn(game, 7);
+    playComputerTurn(game.world(), 7);
     EXPECT_TRUE(s.PsngrPickedUp[7]);
     EXPECT_EQ(s.Passengers[7], 0);
     EXPECT_EQ(s.PsngrFare[7], 250);
@@ -231,7 +231,7 @@ TEST_F(ComputerTurn, IntelligenceSetsHowFarDownTheListTheChoiceFalls) {
         s.ComputerIntelligence = k.intelligence;
         s.PlayerIntelligence[7] = k.own;
         draws({{100, k.r}});
-        playComputerTurn(game, 7);
+        playComputerTurn(game.world(), 7);
         EXPECT_EQ(s.PlayerDestination[7], k.destination) << k.intelligence << " " << k.r;
         EXPECT_EQ(s.PlayerNextPlanet[7], k.destination);
         EXPECT_EQ(s.PsngrPickedUp[7], k.destination != 6);

@@ -40,13 +40,13 @@ protected:
 
 TEST_F(EndOfTurn, FuelEqualToEfficiencyEmptiesTheTankThenTheNextFlightIsTowed) {
     s.ShipFuel[1] = 25;
-    fueluse(game);
+    fueluse(game.world());
     EXPECT_EQ(s.ShipFuel[1], 0);
     EXPECT_TRUE(messages().empty());
 
     // The whole efficiency is missing now: 500 a ton on top of 2000 to 6999.
     draws({{5000, 100}});
-    fueluse(game);
+    fueluse(game.world());
     EXPECT_EQ(s.ShipFuel[1], 0);
     EXPECT_EQ(s.PlayerCash[1], 100000 - 14600);
     EXPECT_EQ(messages(), (Texts{"AjaxYou have run out of fuel you must pay £14600" + kTowWarning,
@@ -58,7 +58,7 @@ TEST_F(EndOfTurn, TowIsPaidFromCashThenSavingsThenBorrowing) {
     s.PlayerCash[1] = 5000;
     s.PlayerSavings[1] = 3000;
     draws({{5000, 4999}});
-    fueluse(game);
+    fueluse(game.world());
     EXPECT_EQ(s.ShipFuel[1], 0);
     EXPECT_EQ(s.PlayerCash[1], 0);
     EXPECT_EQ(s.PlayerSavings[1], 0);
@@ -76,7 +76,7 @@ TEST_F(EndOfTurn, TowFromSavingsAloneWhenThereIsNoCash) {
     s.PlayerCash[1] = -300;  // a debt in cash pays nothing and is left alone
     s.PlayerSavings[1] = 20000;
     draws({{5000, 0}});
-    fueluse(game);
+    fueluse(game.world());
     EXPECT_EQ(s.PlayerCash[1], -300);
     EXPECT_EQ(s.PlayerSavings[1], 20000 - 14500);
     EXPECT_EQ(messages()[1], "AjaxYou have used £14500 of your savings to pay for a tow");
@@ -88,7 +88,7 @@ TEST_F(EndOfTurn, TowBeyondTheCreditHeadroomIsNotPartlyBorrowedAndPutsTheCompany
     s.PlayerCash[1] = 0;
     s.PlayerLoan[1] = 136000;  // 14000 of headroom, the tow costs 14500
     draws({{5000, 0}});
-    fueluse(game);
+    fueluse(game.world());
     EXPECT_EQ(s.PlayerLoan[1], 136000);
     EXPECT_FALSE(s.PlayerActive[1]);
     EXPECT_EQ(messages(),
@@ -99,7 +99,7 @@ TEST_F(EndOfTurn, ComputerIsTowedInSilence) {
     playing(7);
     s.ShipFuel[7] = 24;
     draws({{5000, 1}});
-    fueluse(game);
+    fueluse(game.world());
     EXPECT_EQ(s.PlayerCash[7], 100000 - 2501);
     EXPECT_TRUE(messages().empty());
 }
@@ -110,7 +110,7 @@ TEST_F(EndOfTurn, LandingChargeEqualToTheCashIsPaidWithoutAWord) {
     s.PlayerPlanet[1] = 4;
     s.PlanetLandingCost[4] = 700;
     s.PlayerCash[1] = 700;
-    PayLandcost(game);
+    PayLandcost(game.world());
     EXPECT_EQ(s.PlayerCash[1], 0);
     EXPECT_EQ(s.PlayerLoan[1], 100000);
     EXPECT_TRUE(messages().empty());
@@ -124,7 +124,7 @@ TEST_F(EndOfTurn, LandingChargeIncludesEveryCompanysFeeAndTakesSavingsAfterCash)
     s.PlayerLandingFee(3, 5) = 999;  // another planet's fee is not charged here
     s.PlayerCash[1] = 100;
     s.PlayerSavings[1] = 1000;
-    PayLandcost(game);
+    PayLandcost(game.world());
     EXPECT_EQ(s.PlayerCash[1], 0);
     EXPECT_EQ(s.PlayerSavings[1], 650);
     EXPECT_EQ(messages(),
@@ -135,7 +135,7 @@ TEST_F(EndOfTurn, LandingChargeIsBorrowedWhenThereIsNothingElse) {
     s.PlanetLandingCost[1] = 800;
     s.PlayerCash[1] = 0;
     s.PlayerLoan[1] = 149200;  // exactly the headroom
-    PayLandcost(game);
+    PayLandcost(game.world());
     EXPECT_EQ(s.PlayerLoan[1], 150000);
     EXPECT_EQ(messages(), (Texts{"Ajax You have borrowed £800 to pay your landing costs"}));
 }
@@ -145,7 +145,7 @@ TEST_F(EndOfTurn, SavingsEmptiedThenTooLittleHeadroomPutsTheCompanyOut) {
     s.PlayerCash[1] = 0;
     s.PlayerSavings[1] = 300;
     s.PlayerLoan[1] = 149900;  // 100 of headroom for the 200 still due
-    PayLandcost(game);
+    PayLandcost(game.world());
     EXPECT_EQ(s.PlayerSavings[1], 0);
     EXPECT_EQ(s.PlayerLoan[1], 149900);
     EXPECT_FALSE(s.PlayerActive[1]);
@@ -159,7 +159,7 @@ TEST_F(EndOfTurn, SavingsEmptiedThenTooLittleHeadroomPutsTheCompanyOut) {
 TEST_F(EndOfTurn, InterestIsChargedOnTheLoanAndPaidOnSavingsHalvesToEven) {
     s.PlayerSavings[1] = 300;
     s.SavingsInterestRate[1] = 8.5;
-    chargeInterest(game);
+    chargeInterest(game.world());
     EXPECT_EQ(s.LoanInterest[1], 8500);
     EXPECT_EQ(s.PlayerLoan[1], 108500);
     EXPECT_EQ(s.SavingsInterest[1], 26);  // 25.5
@@ -167,7 +167,7 @@ TEST_F(EndOfTurn, InterestIsChargedOnTheLoanAndPaidOnSavingsHalvesToEven) {
 
     s.PlayerLoan[1] = 100;  // 8.5 goes down to 8
     s.PlayerSavings[1] = 1;
-    chargeInterest(game);
+    chargeInterest(game.world());
     EXPECT_EQ(s.LoanInterest[1], 8);
     EXPECT_EQ(s.PlayerLoan[1], 108);
     EXPECT_EQ(s.SavingsInterest[1], 0);
@@ -179,25 +179,25 @@ TEST_F(EndOfTurn, InterestIsChargedOnTheLoanAndPaidOnSavingsHalvesToEven) {
 TEST_F(EndOfTurn, OnlyACrewUnpaidForSevenToFifteenTurnsIsAngry) {
     s.CrewDebt[1] = 7999;  // 7 turns and a bit: (7999 div 2) div 500
     draws({{100, 59}});    // 60 in 100 that the crew only grumbles
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_EQ(messages(), (Texts{"AjaxYou owe your crew £7999" + kCrewAngry}));
     EXPECT_EQ(s.CrewDebt[1], 7999);
 
     t.dialogs.clear();
     for (int debt : {6999, 16000, 0, -5000}) {  // no draw and no word
         s.CrewDebt[1] = debt;
-        CrewRevoltCheck(game);
+        CrewRevoltCheck(game.world());
     }
     s.CrewDebt[1] = 15999;
     draws({{100, 0}});
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_EQ(messages(), (Texts{"AjaxYou owe your crew £15999" + kCrewAngry}));
 }
 
 TEST_F(EndOfTurn, ShiplessOfCrewNobodyCountsUnpaidTurns) {
     s.CrewCount[1] = 0;
     s.CrewDebt[1] = 50000;
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_TRUE(messages().empty());
 }
 
@@ -205,7 +205,7 @@ TEST_F(EndOfTurn, RevoltingCrewIsPaidDoubleFromCash) {
     s.CrewDebt[1] = 7000;
     s.PlayerCash[1] = 20000;
     draws({{100, 60}});  // the first of the 40 in 100 that revolt
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_EQ(s.PlayerCash[1], 6000);
     EXPECT_EQ(s.CrewDebt[1], 0);
     EXPECT_EQ(messages(), (Texts{"AjaxYou owe your crew £7000" + kCrewAngry, kCrewRevolt,
@@ -218,7 +218,7 @@ TEST_F(EndOfTurn, RevoltingCrewIsPaidFromCashSavingsAndTheLoanInTurn) {
     s.PlayerSavings[1] = 4000;
     s.PlayerLoan[1] = 140000;
     draws({{100, 99}});
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_EQ(s.PlayerCash[1], 0);
     EXPECT_EQ(s.PlayerSavings[1], 0);
     EXPECT_EQ(s.PlayerLoan[1], 145000);
@@ -237,7 +237,7 @@ TEST_F(EndOfTurn, RevoltingCrewTakesSavingsWhenThereIsNoCash) {
     s.PlayerCash[1] = 0;
     s.PlayerSavings[1] = 20000;
     draws({{100, 75}});
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_EQ(s.PlayerSavings[1], 6000);
     EXPECT_EQ(s.CrewDebt[1], 0);
     EXPECT_EQ(messages().back(), "AjaxYou have used £14000 of your savings to pay your crew");
@@ -248,7 +248,7 @@ TEST_F(EndOfTurn, UnpaidRevoltingCrewTakesTheShip) {
     s.PlayerCash[1] = 0;
     s.PlayerLoan[1] = 140001;  // 9999 of headroom for 14000
     draws({{100, 80}});
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_FALSE(s.PlayerActive[1]);
     EXPECT_EQ(s.PlayerLoan[1], 140001);
     EXPECT_EQ(s.CrewDebt[1], 7000);
@@ -261,7 +261,7 @@ TEST_F(EndOfTurn, ComputerCrewDemandsDoubleTooInSilence) {
     s.CrewDebt[7] = 7000;
     s.PlayerCash[7] = 20000;
     draws({{100, 70}});
-    CrewRevoltCheck(game);
+    CrewRevoltCheck(game.world());
     EXPECT_EQ(s.PlayerCash[7], 6000);
     EXPECT_EQ(s.CrewDebt[7], 0);
     EXPECT_TRUE(messages().empty());
@@ -272,7 +272,7 @@ TEST_F(EndOfTurn, ComputerCrewDemandsDoubleTooInSilence) {
 TEST_F(EndOfTurn, LoanAboveTheLimitIsPaidDownFromCashToTheLimit) {
     s.PlayerLoan[1] = 151000;
     s.PlayerCash[1] = 5000;
-    Bankcruptcycheck(game);
+    Bankcruptcycheck(game.world());
     EXPECT_EQ(s.PlayerLoan[1], 150000);
     EXPECT_EQ(s.PlayerCash[1], 4000);
     EXPECT_TRUE(s.PlayerActive[1]);
@@ -284,7 +284,7 @@ TEST_F(EndOfTurn, CashAndSavingsThatCannotCoverTheExcessEndInBankruptcy) {
     s.PlayerLoan[1] = 160000;
     s.PlayerCash[1] = 3000;
     s.PlayerSavings[1] = 4000;
-    Bankcruptcycheck(game);
+    Bankcruptcycheck(game.world());
     EXPECT_EQ(s.PlayerCash[1], 0);
     EXPECT_EQ(s.PlayerSavings[1], 0);
     EXPECT_EQ(s.PlayerLoan[1], 153000);
@@ -302,7 +302,7 @@ TEST_F(EndOfTurn, WithoutCashOnlySavingsPayTheExcess) {
     s.PlayerLoan[1] = 155000;
     s.PlayerCash[1] = 0;
     s.PlayerSavings[1] = 20000;
-    Bankcruptcycheck(game);
+    Bankcruptcycheck(game.world());
     EXPECT_EQ(s.PlayerSavings[1], 15000);
     EXPECT_EQ(s.PlayerLoan[1], 150000);
     EXPECT_EQ(messages(), (Texts{"AjaxYour loan has surpassed your credit limit, you must use some "
@@ -313,14 +313,14 @@ TEST_F(EndOfTurn, EveryoneHearsOfAComputersBankruptcyButACompanyAlreadyOutIsLeft
     playing(7);
     s.PlayerLoan[7] = 151000;
     s.PlayerCash[7] = 500;
-    Bankcruptcycheck(game);
+    Bankcruptcycheck(game.world());
     EXPECT_FALSE(s.PlayerActive[7]);
     EXPECT_EQ(s.PlayerCash[7], 0);
     EXPECT_EQ(messages(), (Texts{"Player Zeta is unable to pay their debts and are consequentially "
                                  "bankrupt and out of the game!"}));
 
     t.dialogs.clear();
-    Bankcruptcycheck(game);
+    Bankcruptcycheck(game.world());
     EXPECT_EQ(s.PlayerLoan[7], 150500);
     EXPECT_TRUE(messages().empty());
 }
@@ -344,7 +344,7 @@ TEST_F(EndOfTurn, EveryStepRunsInOrderEvenAfterTheCompanyIsOut) {
            {1001, 750},  // one event: money in the street
            {25, 4},      // a £500 note
            {100, 90}});  // the angry crew revolts
-    Plyrfinish(game);
+    Plyrfinish(game.world());
 
     EXPECT_EQ(s.PlayerPlanet[1], 4);
     EXPECT_FALSE(s.PlayerActive[1]);
@@ -371,7 +371,7 @@ TEST_F(EndOfTurn, ComputerEndOfTurnIsSilentUntilItsBankruptcy) {
     s.PlayerLoan[7] = 149000;
     s.FirstRound = true;
     draws({{21, 0}, {1001, 0}});
-    Plyrfinish(game);
+    Plyrfinish(game.world());
 
     EXPECT_EQ(s.ShipFuel[7], 0);
     EXPECT_EQ(s.LoanInterest[7], 12708);  // 8.5% of 149500 is 12707.5

@@ -42,7 +42,7 @@ TEST_F(Events, TheRollSetsHowManyEventsCome) {
         draws({{rateAndRoll[i].first + 1, rateAndRoll[i].second}});
         for (int e = 0; e < expected[i]; ++e)
             draws({{1001, 0}});
-        RandomEvents(game);
+        RandomEvents(game.world());
         EXPECT_EQ(random.remaining(), 0u) << "rate " << rateAndRoll[i].first;
     }
     EXPECT_TRUE(messages().empty());
@@ -60,7 +60,7 @@ TEST_F(Events, FourEventsInOneTurnEachToldRightAfterItHappens) {
            {10, 0},  // 1% of 3600, and 5000
            {1001, 701},
            {25, 1}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.PlayerCash[2], 1000 + 2500 + 100 + 5036 + 200);
     EXPECT_EQ(messages(), (Texts{"You find a £2500 note in the street!!!!",
                                  "You find a £100 note in the street!!!!",
@@ -73,7 +73,7 @@ TEST_F(Events, BiggerHullRecomputesCrewSpaceAndPassengerLimit) {
     s.PassengerSpace[2] = 2;
     s.ShipFreeSpace[2] = 70;
     oneEvent(100, {{100, 49}});  // 50 tons: one more crew place
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.ShipHullSize[2], 300);
     EXPECT_EQ(s.ShipMaxCrew[2], 6);
     EXPECT_EQ(s.ShipSpace[2], 200);
@@ -81,7 +81,7 @@ TEST_F(Events, BiggerHullRecomputesCrewSpaceAndPassengerLimit) {
     EXPECT_EQ(s.PassengerSpaceLimit[2], 20);
 
     oneEvent(1, {{100, 0}});  // a single ton completes no crew place
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.ShipHullSize[2], 301);
     EXPECT_EQ(s.ShipMaxCrew[2], 6);
     EXPECT_EQ(s.ShipFreeSpace[2], 111);
@@ -97,7 +97,7 @@ TEST_F(Events, TechnologyRaisesTheTopPriceOfAGoodInWholePercentsOfItsHundreds) {
     s.GoodName[3] = "Iron";
     s.GoodMaxPrice[3] = 1299;  // 12 a percent
     oneEvent(200, {{25, 2}, {20, 19}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.GoodMaxPrice[3], 1299 + 240);
     EXPECT_EQ(messages(), (Texts{"Due to increased technology levels the price of Iron has been "
                                  "increased by £240 to £1539"}));
@@ -106,17 +106,17 @@ TEST_F(Events, TechnologyRaisesTheTopPriceOfAGoodInWholePercentsOfItsHundreds) {
 TEST_F(Events, LoanRateFallsNoLowerThanTwoAndAHalf) {
     s.LoanInterestRate[2] = 8.5;
     oneEvent(201, {{5, 4}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.LoanInterestRate[2], 6.0);
 
     s.LoanInterestRate[2] = 3.0;
     oneEvent(300, {{5, 2}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.LoanInterestRate[2], 2.5);
 
     s.LoanInterestRate[2] = 3.0;
     oneEvent(250, {{5, 0}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.LoanInterestRate[2], 2.5);
     EXPECT_EQ(messages(), (Texts{"Your bank has lowered your loan intrest rates by 2.5% to 6%",
                                  "Your bank has lowered your loan intrest rates by 1.5% to 2.5%",
@@ -126,9 +126,9 @@ TEST_F(Events, LoanRateFallsNoLowerThanTwoAndAHalf) {
 TEST_F(Events, SavingsRateRisesWithoutLimit) {
     s.SavingsInterestRate[2] = 5.5;
     oneEvent(301, {{5, 1}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     oneEvent(400, {{5, 0}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.SavingsInterestRate[2], 7.0);
     EXPECT_EQ(messages(), (Texts{"Your bank has raised your savings intrest rates by 1% to 6.5%",
                                  "Your bank has raised your savings intrest rates by 0.5% to 7%"}));
@@ -137,13 +137,13 @@ TEST_F(Events, SavingsRateRisesWithoutLimit) {
 TEST_F(Events, InvestmentPaysAPercentOfCashAndSavingsToTheNearestPoundPlus5000) {
     s.PlayerCash[2] = 0;
     oneEvent(700, {{10, 9}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.PlayerCash[2], 5000);
 
     s.PlayerCash[2] = 30;
     s.PlayerSavings[2] = 20;
     oneEvent(500, {{10, 2}});  // 3% of 50 is 1.5, which goes to 2
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.PlayerCash[2], 30 + 5002);
     EXPECT_EQ(s.PlayerSavings[2], 20);
 
@@ -151,7 +151,7 @@ TEST_F(Events, InvestmentPaysAPercentOfCashAndSavingsToTheNearestPoundPlus5000) 
     s.PlayerCash[2] = 2000000000;
     s.PlayerSavings[2] = 2000000000;
     oneEvent(450, {{10, 0}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.PlayerCash[2], 2000000000 + 40000000 + 5000);
     EXPECT_EQ(messages(), (Texts{"An investment payed off and you get £5000",
                                  "An investment payed off and you get £5002",
@@ -163,7 +163,7 @@ TEST_F(Events, ComputersMeetTheSameChanceInSilence) {
     s.RandomEventRate = 60;
     s.GoodMaxPrice[25] = 500;
     draws({{61, 51}, {1001, 150}, {25, 24}, {20, 0}, {1001, 900}, {25, 9}});
-    RandomEvents(game);
+    RandomEvents(game.world());
     EXPECT_EQ(s.GoodMaxPrice[25], 505);  // everybody's top price
     EXPECT_EQ(s.PlayerCash[9], 101000);
     EXPECT_EQ(s.PlayerCash[2], 100000);

@@ -103,7 +103,7 @@ bool Simulator::playHumanTurn() {
         return stop(SimStatus::Stuck, "\"Begin Turn\" did not open the planet hub");
 
     if (options_.policy == HumanPolicy::Computer &&
-        !act([&] { playComputerTurn(game_, s.CurrentPlayer); }))
+        !act([&] { playComputerTurn(game_.world(), s.CurrentPlayer); }))
         return false;
 
     if (!act([&] { game_.PlanetScreen().Button1.click(); })) return false;  // "GO"

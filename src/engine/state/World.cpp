@@ -1,0 +1,17 @@
+#include "World.h"
+
+namespace quorvex {
+
+void World::tellCompany(Int company, const std::string& text) const {
+    if (isHuman(company)) show_(state.PlayerName[company] + text);
+}
+
+void World::tellPlayingByName(const std::string& text) const {
+    if (state.HumanTurn) show_(state.PlayerName[state.CurrentPlayer] + text);
+}
+
+void World::tellPlaying(const std::string& text) const {
+    if (state.HumanTurn) show_(text);
+}
+
+}  // namespace quorvex
