@@ -96,13 +96,14 @@ void BM_GameTurn(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         restore(game, snaps[k++ % snaps.size()]);
-        game.perform([&] { game.RankingScreen().BeginTurn.click(); });
+        game.act(actionClick(game.RankingScreen().BeginTurn));
         game.perform([&] { playComputerTurn(game.world(), game.state.CurrentPlayer); });
-        game.perform([&] { game.PlanetScreen().Button1.click(); });
+        game.act(actionClick(game.PlanetScreen().Button1));
         const Int planet = game.state.PlayerNextPlanet[game.state.CurrentPlayer];
         state.ResumeTiming();
 
-        timedUs += bench::timed([&] { game.Travelscr().planetLabel(planet.get()).click(); });
+        timedUs += bench::timed(
+            [&] { game.act(actionClick(game.Travelscr().planetLabel(planet.get()))); });
     }
     if (!sim.dialogs().errors().empty())
         state.SkipWithError(sim.dialogs().errors().front().c_str());

@@ -32,6 +32,6 @@ int main(int argc, char** argv) {
     dialogs.parentWindow = [&binder] { return binder.frontWindow(); };
     binder.onMainMenuClosed = [] { QCoreApplication::exit(0); };
 
-    binder.perform(ScreenId::GameMenu, [&game] { game.show(ScreenId::GameMenu); });
+    binder.start();
     return QApplication::exec();
 }

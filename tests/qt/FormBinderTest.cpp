@@ -83,18 +83,21 @@ struct EveryKindFixture {
 
     void extend(BoundGame& t) {
         Screen& bank = t.game.screen(ScreenId::Bank);
-        check = std::make_unique<CheckBox>(bank, "Tick", "A & B");
-        check->onClick = [this] { seen.push_back(check->checked ? "ticked" : "unticked"); };
-        pages = std::make_unique<PageControl>(bank, "Pages",
-                                              std::vector<std::string>{"First", "Second", "Third"});
-        pages->onChange = [this] { seen.push_back("page " + std::to_string(pages->activePage)); };
+        check = std::make_unique<CheckBox>(bank, "Tick", "A & B", [this] {
+            seen.push_back(check->checked ? "ticked" : "unticked");
+        });
+        pages = std::make_unique<PageControl>(
+            bank, "Pages", std::vector<std::string>{"First", "Second", "Third"},
+            [this] { seen.push_back("page " + std::to_string(pages->activePage)); });
         gauge = std::make_unique<ProgressBar>(bank, "Gauge");
-        list = std::make_unique<ListBox>(bank, "Planets", std::vector<std::string>{"A", "B", "C"});
-        list->onChange = [this] { seen.push_back("list " + std::to_string(list->itemIndex)); };
-        radio = std::make_unique<RadioGroup>(bank, "Store", "Store In",
-                                             std::vector<std::string>{"Ship", "Warehouse"});
-        radio->onChange = [this] { seen.push_back("radio " + std::to_string(radio->itemIndex)); };
-        combo = std::make_unique<ComboBox>(bank, "Method", std::vector<std::string>{"None"});
+        list = std::make_unique<ListBox>(
+            bank, "Planets", std::vector<std::string>{"A", "B", "C"},
+            [this] { seen.push_back("list " + std::to_string(list->itemIndex)); });
+        radio = std::make_unique<RadioGroup>(
+            bank, "Store", "Store In", std::vector<std::string>{"Ship", "Warehouse"},
+            [this] { seen.push_back("radio " + std::to_string(radio->itemIndex)); });
+        combo = std::make_unique<ComboBox>(bank, "Method", std::vector<std::string>{"None"},
+                                           kReadByOthers);
         combo->hint = "How to advertise";
 
         auto* window = t.window(ScreenId::Bank);
@@ -151,22 +154,28 @@ private slots:
         BoundGame t([&f](BoundGame& g) { f.extend(g); });
         QVERIFY(t.binder->unbound().isEmpty());
         t.start();
-        t.binder->perform(ScreenId::GameMenu, [&t] { t.game.show(ScreenId::Bank); });
+        t.binder->run([&t] { t.game.show(ScreenId::Bank); });
         auto* table = t.widget<QTableWidget>(ScreenId::Bank, "Goods");
 
         // The left button chooses the row under the pointer before the screen hears of it.
         answerPopup("Sell1");
         QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 2, 1));
         QCOMPARE(f.seen, (std::vector<std::string>{"down 2", "sell"}));
-        QVERIFY(!f.menu->popupRequested);
+        QVERIFY(!f.menu->isOpen() && !f.menu->shownAfterAction);
         QCOMPARE(table->currentRow(), 2);
 
-        // The right button keeps the row already chosen; a dismissed menu does nothing.
+        // The right button keeps the row already chosen; a dismissed menu chooses nothing and
+        // stays open in the game until the person does something else.
         f.seen.clear();
         answerPopup({});
         QTest::mousePress(table->viewport(), Qt::RightButton, {}, cellCentre(table, 3, 1));
         QCOMPARE(f.seen, (std::vector<std::string>{"down 2"}));
-        QVERIFY(!f.menu->popupRequested);
+        QVERIFY(f.menu->isOpen() && !f.menu->shownAfterAction);
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, QPoint(5, 190));  // below the rows
+        QVERIFY(f.menu->isOpen());
+        answerPopup({});
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 1, 0));
+        QCOMPARE(f.seen, (std::vector<std::string>{"down 2", "down 1"}));
 
         auto* menu = t.widget<QMenu>(ScreenId::Bank, "PopMenu");
         QCOMPARE(menu->actions().size(), 3);
@@ -183,7 +192,7 @@ private slots:
         f.pages->activePage = 1;
         f.radio->itemIndex = 1;
         t.start();
-        t.binder->perform(ScreenId::GameMenu, [&t] { t.game.show(ScreenId::Bank); });
+        t.binder->run([&t] { t.game.show(ScreenId::Bank); });
 
         auto* tick = t.widget<QCheckBox>(ScreenId::Bank, "Tick");
         QCOMPARE(tick->text(), QString("A && B"));  // an ampersand, not a shortcut
@@ -281,7 +290,7 @@ private slots:
         BoundGame t;
         t.startTwoPlayerGame();
         const auto cash = t.game.state.PlayerCash[1];
-        t.binder->perform(ScreenId::RankingScreen, [&t] {
+        t.binder->run([&t] {
             t.game.state.PlayerCash[1] = 5;
             t.game.show(ScreenId::Bank);
             throw std::logic_error("the bank's ledger is missing");
@@ -317,9 +326,9 @@ private slots:
         BoundGame t;
         t.start();
         auto* market = t.window(ScreenId::MarketScr);
-        t.binder->perform(ScreenId::GameMenu, [&t] { t.game.show(ScreenId::MarketScr); });
+        t.binder->run([&t] { t.game.show(ScreenId::MarketScr); });
         market->setGeometry(0, 20, 220, 260);  // room beside it on the small test screen
-        t.binder->perform(ScreenId::MarketScr, [&t] { t.game.show(ScreenId::Buy); });
+        t.binder->run([&t] { t.game.show(ScreenId::Buy); });
         auto* buy = t.window(ScreenId::Buy);
         QVERIFY(buy->isVisible() && market->isVisible());
         QVERIFY(buy->x() > market->frameGeometry().right());

@@ -12,6 +12,7 @@
 namespace quorvex::ui {
 
 GameMenuWindow::GameMenuWindow(QWidget* parent) : GameWindow(ScreenId::GameMenu, parent) {
+    keepOwnPlace();  // the main window
     setBackground(kMenuBackground);
     setFontSize(heading(), 34, true);
     resize(880, 580);

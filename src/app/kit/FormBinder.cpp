@@ -19,30 +19,13 @@
 
 #include "ClickableLabel.h"
 #include "GameWindow.h"
+#include "QtText.h"
 #include "RadioGroupBox.h"
 #include "WidgetSync.h"
 #include "form/Screen.h"
-#include "state/GameError.h"
 
 namespace quorvex::ui {
-namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-bool isWindowScreen(ScreenId id) {
-    return id != ScreenId::GameMenu;
-}
-
-bool opensBesideMarket(ScreenId id) {
-    return id == ScreenId::Buy || id == ScreenId::Sell;
-}
-
-// The buttons that lead back from a screen; closing its window presses the first one there is.
-constexpr const char* kReturnCaptions[] = {"Continue", "Back", "Exit", "Close"};
-
-}  // namespace
+namespace {}  // namespace
 
 FormBinder::FormBinder(Game& game, const Windows& windows, QObject* parent)
     : QObject(parent), game_(game), windows_(windows) {
@@ -84,118 +67,58 @@ void FormBinder::bindScreen(ScreenId id) {
 }
 
 void FormBinder::connectWidget(ScreenId id, Control& control, QWidget* widget) {
-    switch (control.kind()) {
-        case ControlKind::Label:
-            if (auto* label = qobject_cast<ClickableLabel*>(widget)) {
-                auto& l = static_cast<Label&>(control);
-                connect(label, &ClickableLabel::clicked, this,
-                        [this, id, &l] { perform(id, [&l] { l.click(); }); });
-            }
-            break;
-        case ControlKind::Edit: {
-            // Typing only changes the text; the screen reads it when a button is pressed.
-            auto& e = static_cast<Edit&>(control);
-            connect(qobject_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
-                    [&e](const QString& text) { e.text = text.toStdString(); });
-            break;
-        }
-        case ControlKind::Button: {
-            auto& b = static_cast<Button&>(control);
-            connect(qobject_cast<QPushButton*>(widget), &QPushButton::clicked, this,
-                    [this, id, &b] { perform(id, [&b] { b.click(); }); });
-            break;
-        }
-        case ControlKind::ListBox: {
-            auto& c = static_cast<Choice&>(control);
-            connect(qobject_cast<QListWidget*>(widget), &QListWidget::currentRowChanged, this,
-                    [this, id, &c](int row) { perform(id, [&c, row] { c.choose(row); }); });
-            break;
-        }
-        case ControlKind::ComboBox: {
-            auto& c = static_cast<Choice&>(control);
-            connect(qobject_cast<QComboBox*>(widget), &QComboBox::activated, this,
-                    [this, id, &c](int index) { perform(id, [&c, index] { c.choose(index); }); });
-            break;
-        }
-        case ControlKind::RadioGroup: {
-            auto& c = static_cast<Choice&>(control);
-            connect(qobject_cast<RadioGroupBox*>(widget), &RadioGroupBox::chosen, this,
-                    [this, id, &c](int index) { perform(id, [&c, index] { c.choose(index); }); });
-            break;
-        }
-        case ControlKind::CheckBox: {
-            auto& c = static_cast<CheckBox&>(control);
-            connect(qobject_cast<QCheckBox*>(widget), &QCheckBox::clicked, this,
-                    [this, id, &c](bool on) { perform(id, [&c, on] { c.toggle(on); }); });
-            break;
-        }
-        case ControlKind::StringGrid: {
-            auto& g = static_cast<StringGrid&>(control);
-            auto* table = qobject_cast<QTableWidget*>(widget);
-            connect(table, &QTableWidget::cellClicked, this, [this, id, &g](int row, int col) {
-                perform(id, [&g, row, col] { g.click(col, row); });
-            });
-            // Moving through the grid with the keys chooses a row as a click does; a mouse
-            // press moves the current cell too, but its click comes on release.
-            connect(table, &QTableWidget::currentCellChanged, this,
-                    [this, id, &g](int row, int col) {
-                        if (QApplication::mouseButtons() != Qt::NoButton || row < 0) return;
-                        perform(id, [&g, row, col] { g.click(col, row); });
-                    });
-            table->viewport()->installEventFilter(this);
-            watchedGrids_.push_back({table->viewport(), table, id, &g});
-            break;
-        }
-        case ControlKind::PageControl: {
-            auto& p = static_cast<PageControl&>(control);
-            connect(qobject_cast<QTabWidget*>(widget), &QTabWidget::currentChanged, this,
-                    [this, id, &p](int page) { perform(id, [&p, page] { p.changeTo(page); }); });
-            break;
-        }
-        case ControlKind::ProgressBar:
-        case ControlKind::PopupMenu:  // shown and answered after the action that asks for it
-            break;
+    forwardActions(control, widget, this, [this](const Action& action) { act(action); });
+    if (control.kind() == ControlKind::StringGrid) {
+        auto* table = qobject_cast<QTableWidget*>(widget);
+        table->viewport()->installEventFilter(this);
+        watchedGrids_.push_back({table->viewport(), table, id, static_cast<StringGrid*>(&control)});
     }
 }
 
-// A mouse button going down over a grid: the left button chooses the cell under the pointer
-// first, the right one keeps the chosen cell; then the screen may ask for its pop-up menu.
+// A mouse button going down over a grid: the left button clicks the cell under the pointer (its
+// choice moves, then the grid's mouse-down and click handlers run); any other button runs the
+// mouse-down handler only, keeping the chosen cell. Then the screen may ask for its pop-up menu.
 bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
     for (const WatchedGrid& g : watchedGrids_) {
         if (g.viewport != watched) continue;
+        // The game keeps the grid's choice: the press is used up here, never by the table.
         auto* press = static_cast<QMouseEvent*>(event);
-        int row = -1, col = -1;
-        if (press->button() == Qt::LeftButton) {
-            const QModelIndex index = g.table->indexAt(press->position().toPoint());
-            row = index.isValid() ? index.row() : -1;
-            col = index.isValid() ? index.column() : -1;
+        if (press->button() != Qt::LeftButton) {
+            act(actionPress(*g.grid));
+            return true;
         }
-        popupShown_ = false;
-        StringGrid* grid = g.grid;
-        perform(g.id, [grid, row, col] { grid->mouseDown(col, row); });
-        return popupShown_;  // a pop-up menu used the press up
+        const QModelIndex index = g.table->indexAt(press->position().toPoint());
+        if (!index.isValid()) return true;  // below the last row: nothing there to click
+        act(actionCell(*g.grid, index.column(), index.row()));
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }
 
-void FormBinder::perform(ScreenId origin, const std::function<void()>& action) {
+void FormBinder::start() {
+    run([this] { game_.start(); });
+}
+
+void FormBinder::run(const std::function<void()>& step) {
+    if (acting_) return;
+    shownDuringAction_.clear();
+    game_.perform(step);
+    finish();
+}
+
+void FormBinder::act(const Action& action) {
     if (acting_) return;  // a box of the running action is open; nothing else can happen now
     acting_ = true;
-    origin_ = origin;
+    origin_ = action.screen;
     hasOrigin_ = true;
     shownDuringAction_.clear();
-    game_.perform([&action] {
-        try {
-            action();
-        } catch (const GameError&) {
-            throw;
-        } catch (const std::exception& e) {
-            // Whatever went wrong, the action is undone rather than left half-done.
-            throw GameError(e.what());
-        }
-    });
+    game_.act(action);
     acting_ = false;
+    finish();
+}
+
+void FormBinder::finish() {
     sync();
     shownDuringAction_.clear();
     hasOrigin_ = false;
@@ -203,45 +126,31 @@ void FormBinder::perform(ScreenId origin, const std::function<void()>& action) {
         if (onMainMenuClosed) onMainMenuClosed();
         return;
     }
-    showRequestedPopup(origin);
+    showRequestedPopup();
 }
 
-void FormBinder::showRequestedPopup(ScreenId origin) {
+// A menu the last action opened pops up near the pointer. Choosing an item is the next action;
+// closing it chooses nothing, and the game's menu stays open until the person does something
+// else.
+void FormBinder::showRequestedPopup() {
     for (int i = 0; i < kScreenCount; ++i)
         for (const Binding& b : bindings_[i]) {
             if (b.control->kind() != ControlKind::PopupMenu) continue;
             auto* menu = static_cast<PopupMenu*>(b.control);
-            if (!menu->popupRequested) continue;
-            popupShown_ = true;
+            if (!menu->shownAfterAction) continue;
+            menu->shownAfterAction = false;
             const QAction* chosen = static_cast<QMenu*>(b.widget)->exec(QCursor::pos());
-            if (chosen == nullptr) {
-                menu->popupRequested = false;  // dismissed: nothing chosen
-                return;
-            }
-            const std::string item = chosen->objectName().toStdString();
-            perform(origin, [menu, item] { menu->choose(item); });
+            if (chosen != nullptr) act(actionItem(*menu, chosen->objectName().toStdString()));
             return;
         }
 }
 
+// Closing a window presses its way back, so the game never loses its thread; a window without
+// one (the ranking) stays open.
 void FormBinder::closeRequested(ScreenId id) {
     if (acting_) return;
-    if (id == ScreenId::GameMenu) {
-        // Closing the main menu ends the program, as its "Close" button does.
-        perform(id, [this] { game_.hide(ScreenId::GameMenu); });
-        return;
-    }
-    // Any other window closes through its way back, so the game never loses its thread; a
-    // screen without one (the ranking) stays open.
-    for (const char* caption : kReturnCaptions)
-        for (Control* c : game_.screen(id).controls()) {
-            if (c->kind() != ControlKind::Button) continue;
-            auto* b = static_cast<Button*>(c);
-            if (b->caption == caption && b->enabled && b->visible) {
-                perform(id, [b] { b->click(); });
-                return;
-            }
-        }
+    const Button* back = game_.screen(id).wayBack();
+    if (back != nullptr && back->enabled && back->visible) act(actionClick(*back));
 }
 
 void FormBinder::sync() {
@@ -292,23 +201,26 @@ void FormBinder::syncWindows() {
 
 void FormBinder::place(GameWindow* window, const std::vector<GameWindow*>& leaving) {
     const ScreenId id = window->screenId();
-    if (opensBesideMarket(id)) {
-        placeBesideMarket(window);
+    if (window->besideScreen()) {
+        placeBeside(window, windows_[static_cast<int>(*window->besideScreen())]);
         return;
     }
+    // A window that takes over from another takes its place and size.
+    const auto takesOver = [](const GameWindow* w) {
+        return !w->keepsOwnPlace() && !w->besideScreen();
+    };
     GameWindow* donor = nullptr;
-    if (isWindowScreen(id)) {
+    if (takesOver(window)) {
         for (GameWindow* w : leaving)
-            if (isWindowScreen(w->screenId()) && !opensBesideMarket(w->screenId())) {
+            if (takesOver(w)) {
                 donor = w;
                 break;
             }
         // Before a box in the middle of a hand-over the old window is still open: the window
         // the person acted in is the one being left.
-        if (donor == nullptr && hasOrigin_ && isWindowScreen(origin_) &&
-            !opensBesideMarket(origin_)) {
+        if (donor == nullptr && hasOrigin_) {
             GameWindow* from = windows_[static_cast<int>(origin_)];
-            if (from != window && from->isVisible()) donor = from;
+            if (from != window && from->isVisible() && takesOver(from)) donor = from;
         }
     }
     if (donor != nullptr) {
@@ -320,23 +232,23 @@ void FormBinder::place(GameWindow* window, const std::vector<GameWindow*>& leavi
     placed_[static_cast<int>(id)] = true;
 }
 
-void FormBinder::placeBesideMarket(GameWindow* window) {
-    GameWindow* market = windows_[static_cast<int>(ScreenId::MarketScr)];
-    if (!market->isVisible()) {
+// Beside the other window (the buy and sell windows beside the market), to its right when there
+// is room, else to its left; two such windows open together stand one above the other.
+void FormBinder::placeBeside(GameWindow* window, GameWindow* other) {
+    if (!other->isVisible()) {
         if (!placed_[static_cast<int>(window->screenId())]) centre(window);
         return;
     }
-    const QRect area = market->screen()->availableGeometry();
-    const QRect beside = market->frameGeometry();
+    const QRect area = other->screen()->availableGeometry();
+    const QRect beside = other->frameGeometry();
     int x = beside.right() + 8;
     if (x + window->width() > area.right()) x = beside.left() - window->width() - 8;
     if (x < area.left()) x = area.right() - window->width();
     int y = beside.top();
-    // The buy and sell windows can be open together: one above the other.
-    for (ScreenId other : {ScreenId::Buy, ScreenId::Sell}) {
-        GameWindow* w = windows_[static_cast<int>(other)];
-        if (w != window && w->isVisible() && w->x() == x) y = w->frameGeometry().bottom() + 8;
-    }
+    for (GameWindow* w : windows_)
+        if (w != window && w->isVisible() && w->besideScreen() == window->besideScreen() &&
+            w->x() == x)
+            y = w->frameGeometry().bottom() + 8;
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - window->height()));
     window->move(x, y);
 }

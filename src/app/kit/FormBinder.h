@@ -28,9 +28,13 @@ public:
     FormBinder(Game& game, const Windows& windows, QObject* parent = nullptr);
     ~FormBinder() override;
 
-    // Runs one action of the person, begun on the given screen's window, then brings every
-    // window up to date. An error puts the game back as it was and shows the error's text.
-    void perform(ScreenId origin, const std::function<void()>& action);
+    // The program's start: the main menu appears.
+    void start();
+    // A step of the game that is not a person's action (a test's set-up), finished like one.
+    void run(const std::function<void()>& step);
+    // Does one action of the person (see Game::act), then brings every window up to date and
+    // pops up a menu the action asked for.
+    void act(const Action& action);
 
     // Copies the game's state into every window, and shows and hides windows as the game does.
     void sync();
@@ -57,12 +61,13 @@ private:
 
     void bindScreen(ScreenId id);
     void connectWidget(ScreenId id, Control& control, QWidget* widget);
+    void finish();
     void syncScreen(ScreenId id);
     void syncWindows();
     void place(GameWindow* window, const std::vector<GameWindow*>& leaving);
-    void placeBesideMarket(GameWindow* window);
+    void placeBeside(GameWindow* window, GameWindow* other);
     void centre(GameWindow* window);
-    void showRequestedPopup(ScreenId origin);
+    void showRequestedPopup();
     void closeRequested(ScreenId id);
 
     Game& game_;
@@ -83,7 +88,6 @@ private:
     bool hasOrigin_ = false;
     bool acting_ = false;
     bool menuWasShown_ = false;
-    bool popupShown_ = false;
 };
 
 }  // namespace quorvex::ui

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 
 #include "form/ScreenId.h"
 
@@ -23,6 +24,12 @@ public:
 
     ScreenId screenId() const { return id_; }
 
+    // Where the window appears. Most windows take the place and size of the one they take over
+    // from, so a turn feels like one window; some stand beside another screen's window (the buy
+    // and sell windows beside the market), and the main window keeps its own place.
+    std::optional<ScreenId> besideScreen() const { return beside_; }
+    bool keepsOwnPlace() const { return ownPlace_; }
+
     // The caption goes into the title bar and the heading.
     void setCaption(const QString& caption);
     QLabel* heading() const { return heading_; }
@@ -37,6 +44,8 @@ protected:
     QHBoxLayout* buttonRow() const { return buttons_; }
     // A picture from the resources, drawn to cover the whole window behind the widgets.
     void setBackground(const QString& resource);
+    void placeBeside(ScreenId other) { beside_ = other; }
+    void keepOwnPlace() { ownPlace_ = true; }
 
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -47,6 +56,8 @@ private:
     QVBoxLayout* content_;
     QHBoxLayout* buttons_;
     QPixmap background_;
+    std::optional<ScreenId> beside_;
+    bool ownPlace_ = false;
 };
 
 }  // namespace quorvex::ui

@@ -7,13 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include "QtText.h"
 
 namespace quorvex::ui {
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A box whose text is shown exactly as the game wrote it.
 int showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& text,

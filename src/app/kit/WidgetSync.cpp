@@ -1,5 +1,6 @@
 #include "WidgetSync.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,16 +11,15 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <array>
 
+#include "ClickableLabel.h"
+#include "QtText.h"
 #include "RadioGroupBox.h"
 #include "WindowKit.h"
 
 namespace quorvex::ui {
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QStringList qsList(const std::vector<std::string>& items) {
     QStringList list;
@@ -41,11 +41,6 @@ QStringList comboItems(const QComboBox* combo) {
     for (int i = 0; i < combo->count(); ++i)
         texts << combo->itemText(i);
     return texts;
-}
-
-void syncCommon(const Control& c, QWidget* w) {
-    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-    if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }
 
 void syncLabel(const Label& l, QLabel* w, int& shownColour) {
@@ -88,7 +83,7 @@ void syncListBox(const Choice& c, QListWidget* w) {
     }
 }
 
-void syncComboBox(const ComboBox& c, QComboBox* w) {
+void syncComboBox(const Choice& c, QComboBox* w) {
     const QStringList items = qsList(c.items);
     if (comboItems(w) != items) {
         w->clear();
@@ -151,7 +146,10 @@ void syncGrid(const StringGrid& g, QTableWidget* w) {
     if (g.row() >= 0) {
         const int col = g.col() >= 0 ? g.col() : g.fixedCols();
         if (w->currentRow() != g.row() || w->currentColumn() != col || w->selectedItems().isEmpty())
-            w->setCurrentCell(g.row(), col, QItemSelectionModel::ClearAndSelect);
+            w->setCurrentCell(g.row(), col,
+                              g.rowSelect
+                                  ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                  : QItemSelectionModel::ClearAndSelect);
     } else if (w->currentRow() >= 0 || !w->selectedItems().isEmpty()) {
         w->setCurrentItem(nullptr);
         w->clearSelection();
@@ -192,74 +190,121 @@ void syncPopupMenu(const PopupMenu& m, QMenu* w) {
     }
 }
 
+// Forwarding what the person does, one kind at a time. Typing only changes an edit's text (a
+// handler reads it); a grid's mouse presses are watched by the binder.
+using Act = std::function<void(const Action&)>;
+
+void forwardLabel(Control& c, QWidget* w, QObject* context, const Act& act) {
+    if (auto* label = qobject_cast<ClickableLabel*>(w))
+        QObject::connect(label, &ClickableLabel::clicked, context,
+                         [&c, act] { act(actionClick(c)); });
+}
+
+void forwardEdit(Control& c, QWidget* w, QObject* context, const Act&) {
+    auto& e = static_cast<Edit&>(c);
+    QObject::connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, context,
+                     [&e](const QString& text) { e.text = text.toStdString(); });
+}
+
+void forwardButton(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<QPushButton*>(w), &QPushButton::clicked, context,
+                     [&c, act] { act(actionClick(c)); });
+}
+
+void forwardListBox(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<QListWidget*>(w), &QListWidget::currentRowChanged, context,
+                     [&c, act](int row) { act(actionChoose(static_cast<Choice&>(c), row)); });
+}
+
+void forwardComboBox(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<QComboBox*>(w), &QComboBox::activated, context,
+                     [&c, act](int index) { act(actionChoose(static_cast<Choice&>(c), index)); });
+}
+
+void forwardRadioGroup(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<RadioGroupBox*>(w), &RadioGroupBox::chosen, context,
+                     [&c, act](int index) { act(actionChoose(static_cast<Choice&>(c), index)); });
+}
+
+void forwardCheckBox(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<QCheckBox*>(w), &QCheckBox::clicked, context,
+                     [&c, act](bool on) { act(actionCheck(static_cast<CheckBox&>(c), on)); });
+}
+
+// Moving through a grid with the keys chooses a cell as a click does; mouse presses are the
+// binder's.
+void forwardGrid(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<QTableWidget*>(w), &QTableWidget::currentCellChanged, context,
+                     [&c, act](int row, int col) {
+                         if (QApplication::mouseButtons() != Qt::NoButton || row < 0) return;
+                         auto& g = static_cast<StringGrid&>(c);
+                         if (row == g.row() && col == g.col()) return;  // the game moved it
+                         act(actionCell(g, col, row));
+                     });
+}
+
+void forwardPages(Control& c, QWidget* w, QObject* context, const Act& act) {
+    QObject::connect(static_cast<QTabWidget*>(w), &QTabWidget::currentChanged, context,
+                     [&c, act](int page) { act(actionPage(static_cast<PageControl&>(c), page)); });
+}
+
+void forwardNothing(Control&, QWidget*, QObject*, const Act&) {}
+
+template <typename W>
+bool isA(const QWidget* w) {
+    return qobject_cast<const W*>(w) != nullptr;
+}
+
+// Everything the binder does differently for each kind of control, in one table.
+struct KindBinding {
+    bool (*fits)(const QWidget*);
+    void (*sync)(Control&, QWidget*, int& shownColour);
+    void (*forward)(Control&, QWidget*, QObject*, const Act&);
+};
+
+template <typename C, typename W, void (*Sync)(const C&, W*)>
+void syncAs(Control& c, QWidget* w, int&) {
+    Sync(static_cast<const C&>(c), static_cast<W*>(w));
+}
+
+void syncLabelAs(Control& c, QWidget* w, int& shownColour) {
+    syncLabel(static_cast<const Label&>(c), static_cast<QLabel*>(w), shownColour);
+}
+
+const KindBinding& bindingOf(ControlKind kind) {
+    static const std::array<KindBinding, 11> kBindings = {{
+        {isA<QLabel>, syncLabelAs, forwardLabel},
+        {isA<QLineEdit>, syncAs<Edit, QLineEdit, syncEdit>, forwardEdit},
+        {isA<QPushButton>, syncAs<Button, QPushButton, syncButton>, forwardButton},
+        {isA<QListWidget>, syncAs<Choice, QListWidget, syncListBox>, forwardListBox},
+        {isA<QComboBox>, syncAs<Choice, QComboBox, syncComboBox>, forwardComboBox},
+        {isA<RadioGroupBox>, syncAs<Choice, RadioGroupBox, syncRadioGroup>, forwardRadioGroup},
+        {isA<QCheckBox>, syncAs<CheckBox, QCheckBox, syncCheckBox>, forwardCheckBox},
+        {isA<QTableWidget>, syncAs<StringGrid, QTableWidget, syncGrid>, forwardGrid},
+        {isA<QTabWidget>, syncAs<PageControl, QTabWidget, syncPages>, forwardPages},
+        {isA<QProgressBar>, syncAs<ProgressBar, QProgressBar, syncProgressBar>, forwardNothing},
+        // A pop-up is shown after the action that asks for it, never by syncing.
+        {isA<QMenu>, syncAs<PopupMenu, QMenu, syncPopupMenu>, forwardNothing},
+    }};
+    return kBindings.at(static_cast<std::size_t>(kind));
+}
+
 }  // namespace
 
 void syncWidget(Control& c, QWidget* w, int& shownColour) {
-    switch (c.kind()) {
-        case ControlKind::Label:
-            syncLabel(static_cast<Label&>(c), static_cast<QLabel*>(w), shownColour);
-            break;
-        case ControlKind::Edit:
-            syncEdit(static_cast<Edit&>(c), static_cast<QLineEdit*>(w));
-            break;
-        case ControlKind::Button:
-            syncButton(static_cast<Button&>(c), static_cast<QPushButton*>(w));
-            break;
-        case ControlKind::ListBox:
-            syncListBox(static_cast<Choice&>(c), static_cast<QListWidget*>(w));
-            break;
-        case ControlKind::ComboBox:
-            syncComboBox(static_cast<ComboBox&>(c), static_cast<QComboBox*>(w));
-            break;
-        case ControlKind::RadioGroup:
-            syncRadioGroup(static_cast<Choice&>(c), static_cast<RadioGroupBox*>(w));
-            break;
-        case ControlKind::CheckBox:
-            syncCheckBox(static_cast<CheckBox&>(c), static_cast<QCheckBox*>(w));
-            break;
-        case ControlKind::StringGrid:
-            syncGrid(static_cast<StringGrid&>(c), static_cast<QTableWidget*>(w));
-            break;
-        case ControlKind::PageControl:
-            syncPages(static_cast<PageControl&>(c), static_cast<QTabWidget*>(w));
-            break;
-        case ControlKind::ProgressBar:
-            syncProgressBar(static_cast<ProgressBar&>(c), static_cast<QProgressBar*>(w));
-            break;
-        case ControlKind::PopupMenu:
-            syncPopupMenu(static_cast<PopupMenu&>(c), static_cast<QMenu*>(w));
-            if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-            return;  // a pop-up is never shown by syncing
-    }
-    syncCommon(c, w);
+    bindingOf(c.kind()).sync(c, w, shownColour);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    if (c.kind() == ControlKind::PopupMenu) return;  // a menu's visibility is its popping up
+    if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }
 
 bool widgetFits(ControlKind kind, const QWidget* w) {
-    switch (kind) {
-        case ControlKind::Label:
-            return qobject_cast<const QLabel*>(w) != nullptr;
-        case ControlKind::Edit:
-            return qobject_cast<const QLineEdit*>(w) != nullptr;
-        case ControlKind::Button:
-            return qobject_cast<const QPushButton*>(w) != nullptr;
-        case ControlKind::ListBox:
-            return qobject_cast<const QListWidget*>(w) != nullptr;
-        case ControlKind::ComboBox:
-            return qobject_cast<const QComboBox*>(w) != nullptr;
-        case ControlKind::RadioGroup:
-            return qobject_cast<const RadioGroupBox*>(w) != nullptr;
-        case ControlKind::CheckBox:
-            return qobject_cast<const QCheckBox*>(w) != nullptr;
-        case ControlKind::StringGrid:
-            return qobject_cast<const QTableWidget*>(w) != nullptr;
-        case ControlKind::PageControl:
-            return qobject_cast<const QTabWidget*>(w) != nullptr;
-        case ControlKind::ProgressBar:
-            return qobject_cast<const QProgressBar*>(w) != nullptr;
-        case ControlKind::PopupMenu:
-            return qobject_cast<const QMenu*>(w) != nullptr;
-    }
-    return false;
+    return bindingOf(kind).fits(w);
+}
+
+void forwardActions(Control& c, QWidget* w, QObject* context,
+                    std::function<void(const Action&)> act) {
+    bindingOf(c.kind()).forward(c, w, context, act);
 }
 
 }  // namespace quorvex::ui

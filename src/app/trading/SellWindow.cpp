@@ -9,6 +9,7 @@ namespace quorvex::ui {
 
 SellWindow::SellWindow(QWidget* parent) : GameWindow(ScreenId::Sell, parent) {
     resize(520, 460);  // a small window beside the market
+    placeBeside(ScreenId::MarketScr);
     content()->addStretch(1);
     addAll(buttonRow(), {makeButton("Button4")});  // Exit
 }

@@ -10,14 +10,11 @@ TGameMenu::TGameMenu(Game& game) : Screen(game, ScreenId::GameMenu, "Quorvex") {
     Credits.text =
         "Quorvex. A game of trade among the twelve planets, for up to six companies at "
         "one machine.";
-    Button1.onClick = [this] { Button1Click(); };
-    Button2.onClick = [this] { Button2Click(); };
-    Button3.onClick = [this] { Button3Click(); };
     game.state.GameLoaded = false;
 }
 
 void TGameMenu::FormShow() {
-    game.generator().seed(game.clockSeed());
+    game.seedFromClock();
 }
 
 void TGameMenu::Button1Click() {

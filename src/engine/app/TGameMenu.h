@@ -11,9 +11,9 @@ public:
 
     Label Mission{*this, "Mission"};  // the text of the "Your Mission" group
     Label Credits{*this, "Credits"};
-    Button Button1{*this, "Button1", "Load Game"};
-    Button Button2{*this, "Button2", "New Game"};
-    Button Button3{*this, "Button3", "Close"};
+    Button Button1{*this, "Button1", "Load Game", [this] { Button1Click(); }};
+    Button Button2{*this, "Button2", "New Game", [this] { Button2Click(); }};
+    Button Button3{*this, "Button3", "Close", [this] { Button3Click(); }, ButtonRole::WayBack};
 
     void FormShow() override;  // seeds the generator from the clock
     void Button1Click();       // Load Game

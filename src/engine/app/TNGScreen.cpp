@@ -17,9 +17,6 @@ TNGScreen::TNGScreen(Game& game) : Screen(game, ScreenId::NGScreen, "New Game") 
     for (int i = 1; i <= kHumanCompanies; ++i)
         nameField(i)->enabled = false;
     NOP.hint = "Chose the No of Human Player";
-    NOP.onChange = [this] { NOPChange(); };
-    Button1.onClick = [this] { Button1Click(); };
-    Button2.onClick = [this] { Button2Click(); };
 }
 
 Edit* TNGScreen::nameField(int i) {
@@ -56,16 +53,10 @@ void TNGScreen::Button1Click() {
         if (st.PlayerActive[i]) st.PlayerCount += 1;
     }
 
-    bool refused = false;
-    if (st.PlayerCount < 2) {
-        message("There must be more than 1 player!");
-        refused = true;
-    }
-    if (NOP.itemIndex < 0) {
-        message("There must be at least 1 human player!");
-        refused = true;
-    }
-    if (refused) return;
+    Refusals no = refusals();
+    no.refuseIf(st.PlayerCount < 2, "There must be more than 1 player!");
+    no.refuseIf(NOP.itemIndex < 0, "There must be at least 1 human player!");
+    if (no.any()) return;
 
     for (int i = 1; i <= kHumanCompanies; ++i)
         st.PlayerName[i] = nameField(i)->text;

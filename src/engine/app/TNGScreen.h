@@ -20,16 +20,22 @@ public:
     Edit N6{*this, "N6", "Player 6"};
     ComboBox NOP{*this,
                  "NOP",
-                 {"1 Player", "2 Players", "3 Players", "4 Players", "5 Players", "6 Players"}};
+                 {"1 Player", "2 Players", "3 Players", "4 Players", "5 Players", "6 Players"},
+                 [this] { NOPChange(); }};
     RadioGroup Comps{*this,
                      "Comps",
                      "Computer Players",
-                     {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}};
-    RadioGroup Compint{
-        *this, "Compint", "Computer Intelligence", {"20%           ", "40%", "60%", "80%"}};
-    RadioGroup Events{*this, "Events", "Random Events", {"Few", "Some ", "Many", "Loads"}};
-    Button Button1{*this, "Button1", "Start"};
-    Button Button2{*this, "Button2", "Back"};
+                     {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"},
+                     kReadByOthers};
+    RadioGroup Compint{*this,
+                       "Compint",
+                       "Computer Intelligence",
+                       {"20%           ", "40%", "60%", "80%"},
+                       kReadByOthers};
+    RadioGroup Events{
+        *this, "Events", "Random Events", {"Few", "Some ", "Many", "Loads"}, kReadByOthers};
+    Button Button1{*this, "Button1", "Start", [this] { Button1Click(); }};
+    Button Button2{*this, "Button2", "Back", [this] { Button2Click(); }, ButtonRole::WayBack};
 
     void FormShow() override;
     void NOPChange();

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TAdvertScr::TAdvertScr(Game& game) : Screen(game, ScreenId::AdvertScr, "Advertising") {
-    Button4.onClick = [this] { Button4Click(); };
-}
+TAdvertScr::TAdvertScr(Game& game) : Screen(game, ScreenId::AdvertScr, "Advertising") {}
 
 void TAdvertScr::Button4Click() {
     handOver(ScreenId::PlanetScreen);

@@ -10,7 +10,7 @@ class TAdvertScr final : public Screen {
 public:
     explicit TAdvertScr(Game& game);
 
-    Button Button4{*this, "Button4", "Continue"};
+    Button Button4{*this, "Button4", "Continue", [this] { Button4Click(); }, ButtonRole::WayBack};
 
     void Button4Click();
 };

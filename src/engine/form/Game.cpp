@@ -2,76 +2,71 @@
 
 #include <chrono>
 
-#include "../app/TGameMenu.h"
-#include "../app/TNGScreen.h"
-#include "../economy/TAdvertScr.h"
-#include "../industry/TGDInfo.h"
-#include "../industry/TManufacturing.h"
-#include "../industry/TProduction.h"
-#include "../industry/TProductionInfo.h"
-#include "../industry/TSalesoffice.h"
-#include "../services/TBank.h"
-#include "../services/TCrew.h"
-#include "../services/TFuel.h"
-#include "../services/TLandings.h"
-#include "../services/TPlanet.h"
-#include "../services/TPlanetScreen.h"
-#include "../services/TPsngrs.h"
-#include "../services/TShip.h"
-#include "../services/TShpUpg.h"
-#include "../services/TTravelscr.h"
 #include "../state/GameError.h"
-#include "../trading/TBuy.h"
-#include "../trading/TCargoScr.h"
-#include "../trading/TDemandScr.h"
-#include "../trading/TMarketScr.h"
-#include "../trading/TSell.h"
-#include "../trading/TWarescr.h"
-#include "../turn/TRankingScreen.h"
+#include "Screen.h"
 
 namespace quorvex {
 namespace {
 
-uint32_t seedFromClock() {
+uint32_t seedFromClockTicks() {
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     return static_cast<uint32_t>(ticks ^ (ticks >> 32));
 }
 
 }  // namespace
 
-Game::Game(Dialogs& dialogs, std::unique_ptr<quorvex::Random> random)
-    : dialogs(dialogs),
-      clockSeed(seedFromClock),
+void JournalledDialogs::message(const std::string& text) {
+    person_.message(text);
+    write({RecordKind::Message, {text}});
+}
+
+bool JournalledDialogs::confirm(const std::string& text) {
+    const bool yes = person_.confirm(text);
+    write({RecordKind::Confirm, {text, yes ? "yes" : "no"}});
+    return yes;
+}
+
+std::optional<std::string> JournalledDialogs::input(const std::string& caption,
+                                                    const std::string& prompt,
+                                                    const std::string& defaultText) {
+    auto typed = person_.input(caption, prompt, defaultText);
+    Record r{RecordKind::Input, {caption, prompt, defaultText}};
+    if (typed) {
+        r.fields.insert(r.fields.end(), {"answer", *typed});
+    } else {
+        r.fields.emplace_back("cancel");
+    }
+    write(std::move(r));
+    return typed;
+}
+
+void JournalledDialogs::error(const std::string& text) {
+    person_.error(text);
+    write({RecordKind::Error, {text}});
+}
+
+std::optional<std::string> JournalledDialogs::saveFileName(const std::string& folder,
+                                                           const std::string& filter) {
+    auto name = person_.saveFileName(folder, filter);
+    write(name ? Record{RecordKind::SaveFile, {"answer", *name}}
+               : Record{RecordKind::SaveFile, {"cancel"}});
+    return name;
+}
+
+std::optional<std::string> JournalledDialogs::openFileName(const std::string& folder,
+                                                           const std::string& filter) {
+    auto name = person_.openFileName(folder, filter);
+    write(name ? Record{RecordKind::OpenFile, {"answer", *name}}
+               : Record{RecordKind::OpenFile, {"cancel"}});
+    return name;
+}
+
+Game::Game(Dialogs& person, std::unique_ptr<quorvex::Random> random)
+    : journalledDialogs_(person, journal_),
+      dialogs(journalledDialogs_),
+      clockSeed(seedFromClockTicks),
       random_(random ? std::move(random) : std::make_unique<LcgRandom>()) {
-    // Created in the program's order; the first is the main window.
-    auto add = [this](ScreenId id, std::unique_ptr<Screen> screen) {
-        screens_[static_cast<int>(id)] = std::move(screen);
-    };
-    add(ScreenId::GameMenu, std::make_unique<TGameMenu>(*this));
-    add(ScreenId::NGScreen, std::make_unique<TNGScreen>(*this));
-    add(ScreenId::RankingScreen, std::make_unique<TRankingScreen>(*this));
-    add(ScreenId::PlanetScreen, std::make_unique<TPlanetScreen>(*this));
-    add(ScreenId::Fuel, std::make_unique<TFuel>(*this));
-    add(ScreenId::Bank, std::make_unique<TBank>(*this));
-    add(ScreenId::Crew, std::make_unique<TCrew>(*this));
-    add(ScreenId::Planet, std::make_unique<TPlanet>(*this));
-    add(ScreenId::Travelscr, std::make_unique<TTravelscr>(*this));
-    add(ScreenId::ShpUpg, std::make_unique<TShpUpg>(*this));
-    add(ScreenId::Ship, std::make_unique<TShip>(*this));
-    add(ScreenId::Psngrs, std::make_unique<TPsngrs>(*this));
-    add(ScreenId::AdvertScr, std::make_unique<TAdvertScr>(*this));
-    add(ScreenId::MarketScr, std::make_unique<TMarketScr>(*this));
-    add(ScreenId::CargoScr, std::make_unique<TCargoScr>(*this));
-    add(ScreenId::DemandScr, std::make_unique<TDemandScr>(*this));
-    add(ScreenId::Buy, std::make_unique<TBuy>(*this));
-    add(ScreenId::Sell, std::make_unique<TSell>(*this));
-    add(ScreenId::Warescr, std::make_unique<TWarescr>(*this));
-    add(ScreenId::Production, std::make_unique<TProduction>(*this));
-    add(ScreenId::Manufacturing, std::make_unique<TManufacturing>(*this));
-    add(ScreenId::ProductionInfo, std::make_unique<TProductionInfo>(*this));
-    add(ScreenId::GDInfo, std::make_unique<TGDInfo>(*this));
-    add(ScreenId::Salesoffice, std::make_unique<TSalesoffice>(*this));
-    add(ScreenId::Landings, std::make_unique<TLandings>(*this));
+    screens_ = createScreens(*this);
 }
 
 Game::~Game() = default;
@@ -80,13 +75,108 @@ void Game::setGenerator(std::unique_ptr<quorvex::Random> random) {
     random_ = std::move(random);
 }
 
+void Game::seedFromClock() {
+    const uint32_t seed = clockSeed();
+    writeToJournal({RecordKind::Seed, {std::to_string(seed)}});
+    random_->seed(seed);
+}
+
+void Game::start() {
+    perform([this] { show(ScreenId::GameMenu); });
+    settleTypedText();
+}
+
+Control* Game::actionTarget(const Action& action) const {
+    if (!isVisible(action.screen)) return nullptr;
+    const Screen& on = screen(action.screen);
+    Control* target = on.find(action.control);
+    if (target == nullptr && action.kind == ActionKind::Click) {
+        // A pop-up menu's item is chosen by its own name.
+        for (Control* c : on.controls())
+            if (c->kind() == ControlKind::PopupMenu &&
+                static_cast<PopupMenu*>(c)->item(action.control) != nullptr)
+                target = c;
+    }
+    if (target == nullptr || !target->enabled || !target->visible || !target->takes(action))
+        return nullptr;
+    return target;
+}
+
+bool Game::act(const Action& action) {
+    Control* target = actionTarget(action);
+    if (target == nullptr) return false;
+    journalTypedText();
+    writeToJournal(actionRecord(action));
+    // Whatever the person does next closes an open pop-up menu, unless it chooses from it;
+    // typing is not something done while a menu is open.
+    if (target->kind() != ControlKind::PopupMenu && action.kind != ActionKind::Text) closePopups();
+    perform([target, &action] { target->take(action); });
+    settleTypedText();
+    return true;
+}
+
+void Game::journalTypedText() {
+    for (const auto& screen : screens_)
+        for (Control* c : screen->controls()) {
+            if (c->kind() != ControlKind::Edit) continue;
+            auto* edit = static_cast<Edit*>(c);
+            if (edit->readOnly || edit->text == edit->journalled) continue;
+            writeToJournal(actionRecord(Action::typed(screen->id(), edit->name(), edit->text)));
+            edit->journalled = edit->text;
+        }
+}
+
+void Game::settleTypedText() {
+    for (const auto& screen : screens_)
+        for (Control* c : screen->controls())
+            if (c->kind() == ControlKind::Edit) {
+                auto* edit = static_cast<Edit*>(c);
+                edit->journalled = edit->text;
+            }
+}
+
+void Game::closePopups() {
+    for (const auto& screen : screens_)
+        for (Control* c : screen->controls())
+            if (c->kind() == ControlKind::PopupMenu) static_cast<PopupMenu*>(c)->close();
+}
+
+Game::Views Game::rememberViews() const {
+    Views views;
+    for (const auto& screen : screens_)
+        for (const Control* c : screen->controls())
+            views.push_back(c->remember());
+    return views;
+}
+
+void Game::recallViews(const Views& views) {
+    auto next = views.begin();
+    for (const auto& screen : screens_)
+        for (Control* c : screen->controls())
+            c->recall(*next++);
+}
+
+void Game::restoreVisibility(const std::array<bool, kScreenCount>& visible) {
+    for (int i = 0; i < kScreenCount; ++i)
+        if (visible_[i] != visible[i]) {
+            visible_[i] = visible[i];
+            if (onVisibilityChange) onVisibilityChange(static_cast<ScreenId>(i), visible_[i]);
+        }
+}
+
 void Game::perform(const std::function<void()>& action) {
     if (depth_ > 0) {  // already inside an action: it is part of that one
         action();
         return;
     }
-    const auto before = std::make_unique<GameState>(state);
+    const auto stateBefore = std::make_unique<GameState>(state);
     const auto visibleBefore = visible_;
+    const Views viewsBefore = rememberViews();
+    const auto undo = [&] {
+        state = *stateBefore;
+        recallViews(viewsBefore);
+        restoreVisibility(visibleBefore);
+    };
     struct Depth {
         int& d;
         explicit Depth(int& d) : d(d) { ++d; }
@@ -95,14 +185,14 @@ void Game::perform(const std::function<void()>& action) {
     try {
         Depth guard(depth_);
         action();
-    } catch (const GameError& error) {
-        state = *before;
-        for (int i = 0; i < kScreenCount; ++i)
-            if (visible_[i] != visibleBefore[i]) {
-                visible_[i] = visibleBefore[i];
-                if (onVisibilityChange) onVisibilityChange(static_cast<ScreenId>(i), visible_[i]);
-            }
-        dialogs.error(error.what());
+    } catch (const ActionAborted&) {
+        undo();
+        throw;
+    } catch (const std::exception& fault) {
+        // A GameError is a documented stop ("Integer overflow", "Range check error"); anything
+        // else is a fault of the program. Either way the person keeps the game as it was.
+        undo();
+        dialogs.error(fault.what());
     }
 }
 
@@ -123,36 +213,5 @@ void Game::hideAllBut(ScreenId keep) {
         if (id != keep && isVisible(id)) hide(id);
     }
 }
-
-#define QUORVEX_SCREEN_ACCESSOR(Name, Type)                \
-    Type& Game::Name() {                                   \
-        return static_cast<Type&>(screen(ScreenId::Name)); \
-    }
-QUORVEX_SCREEN_ACCESSOR(GameMenu, TGameMenu)
-QUORVEX_SCREEN_ACCESSOR(NGScreen, TNGScreen)
-QUORVEX_SCREEN_ACCESSOR(RankingScreen, TRankingScreen)
-QUORVEX_SCREEN_ACCESSOR(PlanetScreen, TPlanetScreen)
-QUORVEX_SCREEN_ACCESSOR(Fuel, TFuel)
-QUORVEX_SCREEN_ACCESSOR(Bank, TBank)
-QUORVEX_SCREEN_ACCESSOR(Crew, TCrew)
-QUORVEX_SCREEN_ACCESSOR(Planet, TPlanet)
-QUORVEX_SCREEN_ACCESSOR(Travelscr, TTravelscr)
-QUORVEX_SCREEN_ACCESSOR(ShpUpg, TShpUpg)
-QUORVEX_SCREEN_ACCESSOR(Ship, TShip)
-QUORVEX_SCREEN_ACCESSOR(Psngrs, TPsngrs)
-QUORVEX_SCREEN_ACCESSOR(AdvertScr, TAdvertScr)
-QUORVEX_SCREEN_ACCESSOR(MarketScr, TMarketScr)
-QUORVEX_SCREEN_ACCESSOR(CargoScr, TCargoScr)
-QUORVEX_SCREEN_ACCESSOR(DemandScr, TDemandScr)
-QUORVEX_SCREEN_ACCESSOR(Buy, TBuy)
-QUORVEX_SCREEN_ACCESSOR(Sell, TSell)
-QUORVEX_SCREEN_ACCESSOR(Warescr, TWarescr)
-QUORVEX_SCREEN_ACCESSOR(Production, TProduction)
-QUORVEX_SCREEN_ACCESSOR(Manufacturing, TManufacturing)
-QUORVEX_SCREEN_ACCESSOR(ProductionInfo, TProductionInfo)
-QUORVEX_SCREEN_ACCESSOR(GDInfo, TGDInfo)
-QUORVEX_SCREEN_ACCESSOR(Salesoffice, TSalesoffice)
-QUORVEX_SCREEN_ACCESSOR(Landings, TLandings)
-#undef QUORVEX_SCREEN_ACCESSOR
 
 }  // namespace quorvex

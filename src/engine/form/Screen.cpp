@@ -21,6 +21,17 @@ void Screen::addControl(Control& control) {
     controls_.push_back(&control);
 }
 
+void Screen::setWayBack(Button& button) {
+    if (wayBack_ != nullptr)
+        throw std::logic_error("two ways back from " + caption + ": " + wayBack_->name() + " and " +
+                               button.name());
+    wayBack_ = &button;
+}
+
+Refusals Screen::refusals() {
+    return Refusals(game.dialogs);
+}
+
 GameState& Screen::s() {
     return game.state;
 }

@@ -8,6 +8,7 @@
 #include "../state/GameState.h"
 #include "../state/Int.h"
 #include "Controls.h"
+#include "Refusals.h"
 #include "ScreenId.h"
 
 namespace quorvex {
@@ -29,15 +30,17 @@ public:
 
     const std::vector<Control*>& controls() const { return controls_; }
     Control* find(std::string_view name) const;
-    template <typename T>
-    T& control(std::string_view name) const {
-        return dynamic_cast<T&>(*find(name));
-    }
 
     // Runs every time the screen is shown.
     virtual void FormShow() {}
 
+    // The button that leads back to the screen that opened this one (closing the window presses
+    // it); none on the screens that have no way back (the ranking, the travel screen's planets
+    // end the turn instead).
+    Button* wayBack() const { return wayBack_; }
+
     void addControl(Control& control);
+    void setWayBack(Button& button);
 
 protected:
     Game& game;
@@ -47,6 +50,8 @@ protected:
     Int me() const;
 
     void message(const std::string& text);
+    // The documented checks of an action; see Refusals.
+    Refusals refusals();
     void messages(std::initializer_list<const char*> texts);
     bool confirm(const std::string& text);
     // An input box read as a whole number: no value on Cancel, "'x' is not a valid integer
@@ -64,6 +69,7 @@ protected:
 private:
     ScreenId id_;
     std::vector<Control*> controls_;
+    Button* wayBack_ = nullptr;
 };
 
 }  // namespace quorvex

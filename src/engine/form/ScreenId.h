@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 namespace quorvex {
 
 // The 25 screens, in the order the program creates them; the first is the main window.
@@ -32,5 +35,9 @@ enum class ScreenId {
 };
 
 inline constexpr int kScreenCount = 25;
+
+// The screen's class name, as the journal writes it: "TBank" for the bank.
+const char* screenClassName(ScreenId id);
+std::optional<ScreenId> screenByClassName(std::string_view name);
 
 }  // namespace quorvex

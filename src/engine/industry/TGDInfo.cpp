@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TGDInfo::TGDInfo(Game& game) : Screen(game, ScreenId::GDInfo, "GDInfo") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TGDInfo::TGDInfo(Game& game) : Screen(game, ScreenId::GDInfo, "GDInfo") {}
 
 void TGDInfo::Button1Click() {
     handOver(ScreenId::PlanetScreen);

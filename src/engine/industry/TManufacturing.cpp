@@ -5,9 +5,7 @@
 namespace quorvex {
 
 TManufacturing::TManufacturing(Game& game)
-    : Screen(game, ScreenId::Manufacturing, "Manufacturing") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+    : Screen(game, ScreenId::Manufacturing, "Manufacturing") {}
 
 void TManufacturing::Button1Click() {
     handOver(ScreenId::PlanetScreen);

@@ -10,7 +10,7 @@ class TManufacturing final : public Screen {
 public:
     explicit TManufacturing(Game& game);
 
-    Button Button1{*this, "Button1", "Continue"};
+    Button Button1{*this, "Button1", "Continue", [this] { Button1Click(); }, ButtonRole::WayBack};
 
     void Button1Click();
 };

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TProduction::TProduction(Game& game) : Screen(game, ScreenId::Production, "Production") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TProduction::TProduction(Game& game) : Screen(game, ScreenId::Production, "Production") {}
 
 void TProduction::Button1Click() {
     handOver(ScreenId::PlanetScreen);

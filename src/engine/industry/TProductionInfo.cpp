@@ -5,9 +5,7 @@
 namespace quorvex {
 
 TProductionInfo::TProductionInfo(Game& game)
-    : Screen(game, ScreenId::ProductionInfo, "Production Infomation") {
-    Button5.onClick = [this] { Button5Click(); };
-}
+    : Screen(game, ScreenId::ProductionInfo, "Production Infomation") {}
 
 void TProductionInfo::Button5Click() {
     handOver(ScreenId::PlanetScreen);

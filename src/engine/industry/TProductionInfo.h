@@ -10,7 +10,7 @@ class TProductionInfo final : public Screen {
 public:
     explicit TProductionInfo(Game& game);
 
-    Button Button5{*this, "Button5", "Continue"};
+    Button Button5{*this, "Button5", "Continue", [this] { Button5Click(); }, ButtonRole::WayBack};
 
     void Button5Click();
 };

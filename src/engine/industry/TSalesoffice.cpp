@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TSalesoffice::TSalesoffice(Game& game) : Screen(game, ScreenId::Salesoffice, "Sales Office") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TSalesoffice::TSalesoffice(Game& game) : Screen(game, ScreenId::Salesoffice, "Sales Office") {}
 
 void TSalesoffice::Button1Click() {
     handOver(ScreenId::PlanetScreen);

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TBank::TBank(Game& game) : Screen(game, ScreenId::Bank, "Bank") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TBank::TBank(Game& game) : Screen(game, ScreenId::Bank, "Bank") {}
 
 void TBank::Button1Click() {
     handOver(ScreenId::PlanetScreen);

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TCrew::TCrew(Game& game) : Screen(game, ScreenId::Crew, "Crew") {
-    Button3.onClick = [this] { Button3Click(); };
-}
+TCrew::TCrew(Game& game) : Screen(game, ScreenId::Crew, "Crew") {}
 
 void TCrew::Button3Click() {
     handOver(ScreenId::PlanetScreen);

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TFuel::TFuel(Game& game) : Screen(game, ScreenId::Fuel, "Fuel") {
-    Button3.onClick = [this] { Button3Click(); };
-}
+TFuel::TFuel(Game& game) : Screen(game, ScreenId::Fuel, "Fuel") {}
 
 void TFuel::Button3Click() {
     handOver(ScreenId::PlanetScreen);

@@ -10,7 +10,7 @@ class TFuel final : public Screen {
 public:
     explicit TFuel(Game& game);
 
-    Button Button3{*this, "Button3", "Continue"};
+    Button Button3{*this, "Button3", "Continue", [this] { Button3Click(); }, ButtonRole::WayBack};
 
     void Button3Click();
 };

@@ -13,7 +13,6 @@ constexpr int kFirstCompanyRow = 3;
 }  // namespace
 
 TLandings::TLandings(Game& game) : Screen(game, ScreenId::Landings, "Landing Costs") {
-    Button1.onClick = [this] { Button1Click(); };
     Costs.colWidths.assign(13, 80);
     Costs.colWidths[0] = 120;
 }

@@ -12,8 +12,8 @@ public:
     Label CashL{*this, "CashL"};
     Label YourOnL{*this, "YourOnL"};
     StringGrid Costs{*this, "Costs", 13, 19, 1, 1};
-    Button Button1{*this, "Button1", "Continue"};
-    Button Button2{*this, "Button2", "Help"};
+    Button Button1{*this, "Button1", "Continue", [this] { Button1Click(); }, ButtonRole::WayBack};
+    Button Button2{*this, "Button2", "Help", kDoesNothing};
 
     void FormShow() override;
     void Button1Click();

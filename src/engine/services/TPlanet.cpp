@@ -5,11 +5,7 @@
 
 namespace quorvex {
 
-TPlanet::TPlanet(Game& game) : Screen(game, ScreenId::Planet, "Planet info:") {
-    Button1.onClick = [this] { Button1Click(); };
-    Button2.onClick = [this] { Button2Click(); };
-    Button3.onClick = [this] { Button3Click(); };
-}
+TPlanet::TPlanet(Game& game) : Screen(game, ScreenId::Planet, "Planet info:") {}
 
 void TPlanet::FormShow() {
     PUpdate();
@@ -29,8 +25,6 @@ void TPlanet::PUpdate() {
 void TPlanet::Button1Click() {
     handOver(ScreenId::PlanetScreen);
 }
-
-void TPlanet::Button2Click() {}  // "Planet Special" has nothing to offer yet
 
 void TPlanet::Button3Click() {
     message("Use this screen to get infomation about the planet your on.");

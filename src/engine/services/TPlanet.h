@@ -15,14 +15,13 @@ public:
     Label MaxpopL{*this, "MaxpopL"};
     Label PlntResL{*this, "PlntResL"};
     Label POPGrowthL{*this, "POPGrowthL"};
-    Button Button1{*this, "Button1", "Continue"};
-    Button Button2{*this, "Button2", "Planet Special"};
-    Button Button3{*this, "Button3", "HELP"};
+    Button Button1{*this, "Button1", "Continue", [this] { Button1Click(); }, ButtonRole::WayBack};
+    Button Button2{*this, "Button2", "Planet Special", kDoesNothing};
+    Button Button3{*this, "Button3", "HELP", [this] { Button3Click(); }};
 
     void FormShow() override;
     void PUpdate();
     void Button1Click();
-    void Button2Click();
     void Button3Click();
 };
 

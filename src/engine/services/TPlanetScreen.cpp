@@ -5,31 +5,7 @@
 
 namespace quorvex {
 
-TPlanetScreen::TPlanetScreen(Game& game) : Screen(game, ScreenId::PlanetScreen, "Planet- ") {
-    opens(Button9, ScreenId::MarketScr);
-    opens(Button15, ScreenId::DemandScr);
-    opens(Button18, ScreenId::CargoScr);
-    opens(Button5, ScreenId::Warescr);
-    opens(Button6, ScreenId::Production);
-    opens(Button8, ScreenId::Manufacturing);
-    opens(Button12, ScreenId::Salesoffice);
-    opens(Button14, ScreenId::ProductionInfo);
-    opens(Button11, ScreenId::GDInfo);
-    opens(Button17, ScreenId::AdvertScr);
-    opens(Button7, ScreenId::Bank);
-    opens(Button2, ScreenId::Fuel);
-    opens(Button3, ScreenId::Crew);
-    opens(Button10, ScreenId::Ship);
-    opens(Button456, ScreenId::Psngrs);
-    opens(Button16, ScreenId::Planet);
-    opens(Button1, ScreenId::Travelscr);
-    Button4.onClick = [this] { Button4Click(); };
-    Button13.onClick = [this] { Button13Click(); };
-}
-
-void TPlanetScreen::opens(Button& button, ScreenId target) {
-    button.onClick = [this, target] { handOver(target); };
-}
+TPlanetScreen::TPlanetScreen(Game& game) : Screen(game, ScreenId::PlanetScreen, "Planet- ") {}
 
 void TPlanetScreen::FormShow() {
     GameState& st = s();

@@ -19,12 +19,7 @@ std::string pounds(int64_t amount) {
 
 }  // namespace
 
-TPsngrs::TPsngrs(Game& game) : Screen(game, ScreenId::Psngrs, "Passengers") {
-    Button5.onClick = [this] { Button5Click(); };
-    Button3.onClick = [this] { Button3Click(); };
-    Button1.onClick = [this] { Button1Click(); };
-    Button4.onClick = [this] { Button4Click(); };
-}
+TPsngrs::TPsngrs(Game& game) : Screen(game, ScreenId::Psngrs, "Passengers") {}
 
 void TPsngrs::FormShow() {
     // Each showing starts with no planet chosen, so nobody picks up for a row clicked earlier
@@ -95,28 +90,20 @@ void TPsngrs::Button5Click() {
     // The row's "Total Cost", kept in 64 bits: a cost beyond any cash is simply unaffordable.
     const int64_t totalCost = total(st.PsngrCost(c, j), max);
 
-    bool refused = false;
-    const auto refuse = [&](const char* text) {
-        message(text);
-        refused = true;
-    };
-    if (st.PlayerCash[c].wide() < totalCost)
-        refuse(
-            "You can not afford to pick up this number of passengers as the total cost is too "
-            "high");
-    if (st.PassengerSpace[c] < 1)
-        refuse(
-            "You do not have any passenger space in which to put any passengers, therefore you can "
-            "not pick up any passengers");
-    if (st.Passengers[c] >= st.PassengerSpace[c])
-        refuse(
-            "You can not pick up any more passengers as you have picked up as many as you can "
-            "hold");
-    if (st.PsngrPickedUp[c])
-        refuse(
-            "You can not pickup any more passengers as you have already picked up some "
-            "passengers");
-    if (refused) {
+    Refusals no = refusals();
+    no.refuseIf(st.PlayerCash[c].wide() < totalCost,
+                "You can not afford to pick up this number of passengers as the total cost is too "
+                "high");
+    no.refuseIf(st.PassengerSpace[c] < 1,
+                "You do not have any passenger space in which to put any passengers, therefore you "
+                "can not pick up any passengers");
+    no.refuseIf(st.Passengers[c] >= st.PassengerSpace[c],
+                "You can not pick up any more passengers as you have picked up as many as you can "
+                "hold");
+    no.refuseIf(st.PsngrPickedUp[c],
+                "You can not pickup any more passengers as you have already picked up some "
+                "passengers");
+    if (no.any()) {
         PSUpdate();
         return;
     }

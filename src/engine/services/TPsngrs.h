@@ -16,10 +16,10 @@ public:
     Label PassengersL{*this, "PassengersL"};
     Label PriceL{*this, "PriceL"};
     StringGrid Passengers{*this, "Passengers", 7, 14, 2, 1};
-    Button Button5{*this, "Button5", "Pick up Passengers"};
-    Button Button3{*this, "Button3", "Change Price"};
-    Button Button1{*this, "Button1", "Help"};
-    Button Button4{*this, "Button4", "Continue"};
+    Button Button5{*this, "Button5", "Pick up Passengers", [this] { Button5Click(); }};
+    Button Button3{*this, "Button3", "Change Price", [this] { Button3Click(); }};
+    Button Button1{*this, "Button1", "Help", [this] { Button1Click(); }};
+    Button Button4{*this, "Button4", "Continue", [this] { Button4Click(); }, ButtonRole::WayBack};
 
     void FormShow() override;
     void PSUpdate();

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TShip::TShip(Game& game) : Screen(game, ScreenId::Ship, "Ship Information") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TShip::TShip(Game& game) : Screen(game, ScreenId::Ship, "Ship Information") {}
 
 void TShip::Button1Click() {
     handOver(ScreenId::PlanetScreen);

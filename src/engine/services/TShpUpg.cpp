@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TShpUpg::TShpUpg(Game& game) : Screen(game, ScreenId::ShpUpg, "Ship  Upgrade") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TShpUpg::TShpUpg(Game& game) : Screen(game, ScreenId::ShpUpg, "Ship  Upgrade") {}
 
 void TShpUpg::Button1Click() {
     handOver(ScreenId::Ship);

@@ -4,12 +4,7 @@
 
 namespace quorvex {
 
-TTravelscr::TTravelscr(Game& game) : Screen(game, ScreenId::Travelscr, "Travel") {
-    for (int p = 1; p <= kPlanets; ++p)
-        planetLabel(p).onClick = [this, p] { PLanetClick(p); };
-    Button1.onClick = [this] { Button1Click(); };
-    Button3.onClick = [this] { Button3Click(); };
-}
+TTravelscr::TTravelscr(Game& game) : Screen(game, ScreenId::Travelscr, "Travel") {}
 
 Label& TTravelscr::planetLabel(int planet) {
     Label* labels[] = {&PLanet1, &PLanet2, &PLanet3, &PLanet4,  &PLanet5,  &PLanet6,

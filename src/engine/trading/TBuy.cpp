@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TBuy::TBuy(Game& game) : Screen(game, ScreenId::Buy, "Buy") {
-    Button4.onClick = [this] { Button4Click(); };
-}
+TBuy::TBuy(Game& game) : Screen(game, ScreenId::Buy, "Buy") {}
 
 void TBuy::Button4Click() {
     close();

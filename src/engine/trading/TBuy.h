@@ -10,7 +10,7 @@ class TBuy final : public Screen {
 public:
     explicit TBuy(Game& game);
 
-    Button Button4{*this, "Button4", "Exit"};
+    Button Button4{*this, "Button4", "Exit", [this] { Button4Click(); }, ButtonRole::WayBack};
 
     void Button4Click();
 };

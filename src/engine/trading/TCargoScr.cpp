@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TCargoScr::TCargoScr(Game& game) : Screen(game, ScreenId::CargoScr, "Cargo") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TCargoScr::TCargoScr(Game& game) : Screen(game, ScreenId::CargoScr, "Cargo") {}
 
 void TCargoScr::Button1Click() {
     handOver(ScreenId::PlanetScreen);

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TDemandScr::TDemandScr(Game& game) : Screen(game, ScreenId::DemandScr, "Demand") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TDemandScr::TDemandScr(Game& game) : Screen(game, ScreenId::DemandScr, "Demand") {}
 
 void TDemandScr::Button1Click() {
     handOver(ScreenId::PlanetScreen);

@@ -10,7 +10,7 @@ class TDemandScr final : public Screen {
 public:
     explicit TDemandScr(Game& game);
 
-    Button Button1{*this, "Button1", "Continue"};
+    Button Button1{*this, "Button1", "Continue", [this] { Button1Click(); }, ButtonRole::WayBack};
 
     void Button1Click();
 };

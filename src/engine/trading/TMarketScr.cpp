@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TMarketScr::TMarketScr(Game& game) : Screen(game, ScreenId::MarketScr, "Market") {
-    Button1.onClick = [this] { Button1Click(); };
-}
+TMarketScr::TMarketScr(Game& game) : Screen(game, ScreenId::MarketScr, "Market") {}
 
 void TMarketScr::Button1Click() {
     handOver(ScreenId::PlanetScreen);

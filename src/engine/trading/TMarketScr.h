@@ -10,7 +10,7 @@ class TMarketScr final : public Screen {
 public:
     explicit TMarketScr(Game& game);
 
-    Button Button1{*this, "Button1", "Continue"};
+    Button Button1{*this, "Button1", "Continue", [this] { Button1Click(); }, ButtonRole::WayBack};
 
     void Button1Click();
 };

@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TSell::TSell(Game& game) : Screen(game, ScreenId::Sell, "Sell") {
-    Button4.onClick = [this] { Button4Click(); };
-}
+TSell::TSell(Game& game) : Screen(game, ScreenId::Sell, "Sell") {}
 
 void TSell::Button4Click() {
     close();

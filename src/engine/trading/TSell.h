@@ -10,7 +10,7 @@ class TSell final : public Screen {
 public:
     explicit TSell(Game& game);
 
-    Button Button4{*this, "Button4", "Exit"};
+    Button Button4{*this, "Button4", "Exit", [this] { Button4Click(); }, ButtonRole::WayBack};
 
     void Button4Click();
 };

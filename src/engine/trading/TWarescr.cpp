@@ -4,9 +4,7 @@
 
 namespace quorvex {
 
-TWarescr::TWarescr(Game& game) : Screen(game, ScreenId::Warescr, "Warehouse") {
-    Button5.onClick = [this] { Button5Click(); };
-}
+TWarescr::TWarescr(Game& game) : Screen(game, ScreenId::Warescr, "Warehouse") {}
 
 void TWarescr::Button5Click() {
     handOver(ScreenId::PlanetScreen);

@@ -10,7 +10,7 @@ class TWarescr final : public Screen {
 public:
     explicit TWarescr(Game& game);
 
-    Button Button5{*this, "Button5", "Continue"};
+    Button Button5{*this, "Button5", "Continue", [this] { Button5Click(); }, ButtonRole::WayBack};
 
     void Button5Click();
 };

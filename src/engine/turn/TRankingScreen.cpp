@@ -24,10 +24,7 @@ int countActive(const GameState& s, int from, int to) {
 
 }  // namespace
 
-TRankingScreen::TRankingScreen(Game& game) : Screen(game, ScreenId::RankingScreen, "Rank") {
-    BeginTurn.onClick = [this] { BeginTurnClick(); };
-    btnSave.onClick = [this] { btnSaveClick(); };
-}
+TRankingScreen::TRankingScreen(Game& game) : Screen(game, ScreenId::RankingScreen, "Rank") {}
 
 void TRankingScreen::FormShow() {
     GameState& st = s();

@@ -10,7 +10,7 @@ class TRankingScreen final : public Screen {
 public:
     explicit TRankingScreen(Game& game);
 
-    ListBox Ranks{*this, "Ranks"};
+    ListBox Ranks{*this, "Ranks", {}, kDoesNothing};
     Label PlyrnameL{*this, "PlyrnameL"};
     Label TurnL{*this, "TurnL"};
     Label RankL{*this, "RankL"};
@@ -19,8 +19,8 @@ public:
     Label Label1{*this, "Label1",
                  "Objective:                    Achieve Net worth of £250,000,000 Here are the "
                  "remaining companies ranked in order:"};
-    Button BeginTurn{*this, "BeginTurn", "Begin Turn"};
-    Button btnSave{*this, "btnSave", "Save Game"};
+    Button BeginTurn{*this, "BeginTurn", "Begin Turn", [this] { BeginTurnClick(); }};
+    Button btnSave{*this, "btnSave", "Save Game", [this] { btnSaveClick(); }};
 
     void FormShow() override;
     void BeginTurnClick();

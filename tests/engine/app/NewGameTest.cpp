@@ -142,11 +142,9 @@ protected:
     void SetUp() override {
         t.game.clockSeed = [] { return 99u; };
         t.game.perform([&] { t.game.show(ScreenId::GameMenu); });
-        t.game.perform([&] { t.game.GameMenu().Button2.click(); });
+        t.game.act(actionClick(t.game.GameMenu().Button2));
     }
-    void start() {
-        t.game.perform([&] { ng.Button1.click(); });
-    }
+    void start() { t.game.act(actionClick(ng.Button1)); }
 };
 
 TEST_F(NewGameScreen, ShownWithFortyPercentAndDisabledNames) {
@@ -157,16 +155,16 @@ TEST_F(NewGameScreen, ShownWithFortyPercentAndDisabledNames) {
     EXPECT_EQ(ng.Comps.itemIndex, -1);
     EXPECT_EQ(ng.Events.itemIndex, -1);
     EXPECT_FALSE(ng.N1.enabled);
-    ng.NOP.choose(2);
+    t.game.act(actionChoose(ng.NOP, 2));
     EXPECT_TRUE(ng.N3.enabled);
     EXPECT_FALSE(ng.N4.enabled);
-    ng.NOP.choose(0);
+    t.game.act(actionChoose(ng.NOP, 0));
     EXPECT_TRUE(ng.N1.enabled);
     EXPECT_FALSE(ng.N2.enabled);
 }
 
 TEST_F(NewGameScreen, OneCompanyIsNotAGame) {
-    ng.NOP.choose(0);
+    t.game.act(actionChoose(ng.NOP, 0));
     start();
     start();
     EXPECT_EQ(t.dialogs.messages(),
@@ -190,7 +188,7 @@ TEST_F(NewGameScreen, NoHumansShowsBothMessagesInOrder) {
 }
 
 TEST_F(NewGameScreen, StartSetsChoicesNamesAndSlotsNotPlaying) {
-    ng.NOP.choose(1);
+    t.game.act(actionChoose(ng.NOP, 1));
     ng.N1.text = "Ajax";
     ng.N5.text = "Ghost";  // a disabled field still names its slot
     ng.Comps.itemIndex = 2;
@@ -217,7 +215,7 @@ TEST_F(NewGameScreen, StartSetsChoicesNamesAndSlotsNotPlaying) {
 }
 
 TEST_F(NewGameScreen, NothingChosenMeansNoIntelligenceAndRareEvents) {
-    ng.NOP.choose(0);
+    t.game.act(actionChoose(ng.NOP, 0));
     ng.Compint.itemIndex = -1;
     // Start draws each company's Random(20) before it checks the choices
     auto script = std::make_unique<ScriptedRandom>();
@@ -238,9 +236,9 @@ TEST_F(NewGameScreen, BackAndAgainDrawsAnotherWorld) {
     const Int firstPopulation = t.s.PlanetPopulation[4];
     const auto firstCosts = t.s.PlanetLandingCost;
     t.game.clockSeed = [] { return 1234u; };  // the clock has moved on when Back shows the menu
-    t.game.perform([&] { ng.Button2.click(); });
+    t.game.act(actionClick(ng.Button2));
     EXPECT_FALSE(t.game.isVisible(ScreenId::NGScreen));
-    t.game.perform([&] { t.game.GameMenu().Button2.click(); });
+    t.game.act(actionClick(t.game.GameMenu().Button2));
     EXPECT_TRUE(t.s.PlanetPopulation[4] != firstPopulation ||
                 !(t.s.PlanetLandingCost == firstCosts));
 }

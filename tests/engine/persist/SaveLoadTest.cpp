@@ -30,11 +30,11 @@ struct SavedGame {
     }
     void save(const std::string& name) {
         t.dialogs.answerSave(name);
-        t.game.perform([&] { t.game.RankingScreen().btnSave.click(); });
+        t.game.act(actionClick(t.game.RankingScreen().btnSave));
     }
     void load(const std::string& name) {
         t.dialogs.answerOpen(name);
-        t.game.perform([&] { t.game.GameMenu().Button1.click(); });
+        t.game.act(actionClick(t.game.GameMenu().Button1));
     }
     std::array<bool, kScreenCount> visibility() const {
         std::array<bool, kScreenCount> v{};
@@ -160,9 +160,9 @@ TEST(SaveRoundTrip, CancelledDialogsDoNothing) {
     const GameState before = g.t.s;
     const auto shown = g.visibility();
     g.t.dialogs.cancelSave();
-    g.t.game.perform([&] { g.t.game.RankingScreen().btnSave.click(); });
+    g.t.game.act(actionClick(g.t.game.RankingScreen().btnSave));
     g.t.dialogs.cancelOpen();
-    g.t.game.perform([&] { g.t.game.GameMenu().Button1.click(); });
+    g.t.game.act(actionClick(g.t.game.GameMenu().Button1));
     EXPECT_TRUE(g.t.dialogs.messages().empty());
     EXPECT_TRUE(g.t.dialogs.errors().empty());
     EXPECT_TRUE(g.dir.entries().empty());
@@ -304,7 +304,7 @@ TEST(SaveDamagedFile, IsRefusedWithOneMessageAndTheGameInHandStays) {
     // The game in hand differs from the file, and has a screen of its own open.
     g.t.s.PlayerCash[1] = 1;
     g.t.dialogs.answerConfirm(false);  // no first-turn help
-    g.t.game.perform([&] { g.t.game.RankingScreen().BeginTurn.click(); });
+    g.t.game.act(actionClick(g.t.game.RankingScreen().BeginTurn));
     ASSERT_TRUE(g.t.game.isVisible(ScreenId::PlanetScreen));
     const GameState before = g.t.s;
     const auto shown = g.visibility();
@@ -465,7 +465,7 @@ TEST(SaveLoadRanking, LoadingClosesTheScreensOfTheGameInHand) {
     SavedGame g;
     g.save(g.dir / "s");
     g.t.dialogs.answerConfirm(false);  // no first-turn help
-    g.t.game.perform([&] { g.t.game.RankingScreen().BeginTurn.click(); });
+    g.t.game.act(actionClick(g.t.game.RankingScreen().BeginTurn));
     ASSERT_TRUE(g.t.game.isVisible(ScreenId::PlanetScreen));
     g.load(g.dir / "s");
     for (int i = 0; i < kScreenCount; ++i) {

@@ -18,8 +18,8 @@ void displayOnly(TestGame& t) {
 
 void travel(TestGame& t, int planet) {
     t.dialogs.answerConfirm(false);  // no first-turn help
-    t.game.perform([&] { t.game.RankingScreen().BeginTurn.click(); });
-    t.game.perform([&] { t.game.PlanetScreen().Button1.click(); });
+    t.game.act(actionClick(t.game.RankingScreen().BeginTurn));
+    t.game.act(actionClick(t.game.PlanetScreen().Button1));
     t.game.perform([&] { t.game.Travelscr().PLanetClick(planet); });
 }
 

@@ -19,11 +19,9 @@ protected:
     void SetUp() override { t.startNewGame(2, 0); }
     void beginTurn(bool help) {
         t.dialogs.answerConfirm(help);
-        t.game.perform([&] { t.game.RankingScreen().BeginTurn.click(); });
+        t.game.act(actionClick(t.game.RankingScreen().BeginTurn));
     }
-    void click(Button& b) {
-        t.game.perform([&] { b.click(); });
-    }
+    void click(Button& b) { t.game.act(actionClick(b)); }
 };
 
 const char* kHelpQuestion = "Would you like some help as this is your first turn?";
@@ -164,7 +162,7 @@ TEST_F(Hub, TravelMarksTheDestinationAndEndsTheTurn) {
     EXPECT_TRUE(t.game.isVisible(ScreenId::Landings));
     click(t.game.Landings().Button1);
     EXPECT_TRUE(t.game.isVisible(ScreenId::Travelscr));
-    t.game.perform([&] { travel.PLanet9.click(); });
+    t.game.act(actionClick(travel.PLanet9));
     EXPECT_EQ(t.s.PlayerNextPlanet[1], 9);
     EXPECT_EQ(t.s.PlayerPlanet[1], 9);
     EXPECT_FALSE(t.game.isVisible(ScreenId::Travelscr));

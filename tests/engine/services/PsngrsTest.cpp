@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "services/TPsngrs.h"
-#include "support/TestGame.h"
+#include "support/ScreenTest.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -23,10 +23,8 @@ const char* const kNoRow = "You have not selected a planet to take passengers to
 
 // Company 2 on planet A, in turn 3, with 40 places and £100000; planet B (grid row 3) offers
 // 25 passengers at £1500 each for a cost of £1100 each; every other planet 100 at £1500 / £1000.
-struct PassengersScreen : ::testing::Test {
-    TestGame t;
-    GameState& s = t.s;
-    TPsngrs& screen = t.game.Psngrs();
+struct PassengersScreen : ScreenTest {
+    TPsngrs& screen = game.Psngrs();
 
     void SetUp() override {
         s.TurnNumber = 3;
@@ -44,19 +42,14 @@ struct PassengersScreen : ::testing::Test {
         s.PassengerSpace[2] = 40;
         s.TicketPrice[2] = 1500;
     }
-    void run(const std::function<void()>& action) { t.game.perform(action); }
-    void show() {
-        run([&] { t.game.show(ScreenId::Psngrs); });
-    }
+    void show() { ScreenTest::show(ScreenId::Psngrs); }
     void pickUp(int row) {
-        run([&] {
-            screen.Passengers.click(0, row);
-            screen.Button5.click();
-        });
+        pick(screen.Passengers, 0, row);
+        click(screen.Button5);
     }
     void setPrice(const std::string& typed) {
-        t.dialogs.answerInput(typed);
-        run([&] { screen.Button3.click(); });
+        answerInput(typed);
+        click(screen.Button3);
     }
 };
 
@@ -93,7 +86,7 @@ TEST_F(PassengersScreen, GuidanceInTheFirstTurnOnShowAndOnContinue) {
               "must be between £500 and £5000");
     EXPECT_EQ(screen.CashL.text, "Money: £100000");
     t.dialogs.clear();
-    run([&] { screen.Button4.click(); });
+    click(screen.Button4);
     EXPECT_EQ(t.dialogs.messages(),
               Texts{"Before you leave the planet and end your turn it is a good idea to visit the "
                     "bank, click the bank button to do so"});
@@ -104,13 +97,13 @@ TEST_F(PassengersScreen, GuidanceInTheFirstTurnOnShowAndOnContinue) {
 TEST_F(PassengersScreen, NoGuidanceLaterAndHelpShowsTwoMessages) {
     s.HelpOn = true;  // turn 3
     show();
-    run([&] { screen.Button1.click(); });
+    click(screen.Button1);
     EXPECT_EQ(t.dialogs.messages(),
               (Texts{"To pickup passengers simply click the planet to which you want to take "
                      "passengers then click pickup passengers",
                      "You can change the price that you charge buy clicking the set price "
                      "button"}));
-    run([&] { screen.Button4.click(); });
+    click(screen.Button4);
     EXPECT_EQ(t.dialogs.messages().size(), 2u);
     EXPECT_TRUE(t.game.isVisible(ScreenId::PlanetScreen));
 }
@@ -123,9 +116,9 @@ TEST_F(PassengersScreen, PickUpWithoutAPlanetRowOnlyAsks) {
     EXPECT_TRUE(s.PlayerCash == before.PlayerCash && s.Passengers == before.Passengers);
 
     // A row clicked before the screen was last shown is not a choice made now.
-    run([&] { screen.Passengers.click(0, 3); });
+    pick(screen.Passengers, 0, 3);
     show();
-    run([&] { screen.Button5.click(); });
+    click(screen.Button5);
     EXPECT_EQ(t.dialogs.messages(), (Texts{kNoRow, kNoRow}));
 }
 
@@ -218,12 +211,14 @@ TEST_F(PassengersScreen, TicketPriceRefusalsCancelAndBadTextLeaveItAlone) {
     EXPECT_EQ(t.dialogs.messages(), (Texts{"You can not set the ticket price this low!",
                                            "You can not set the ticket price this high!",
                                            "You can not set the ticket price this low!"}));
+    expectError("'2000abc' is not a valid integer value");
+    expectError("'99999999999' is not a valid integer value");
     setPrice("2000abc");
     setPrice("99999999999");
     EXPECT_EQ(t.dialogs.errors(), (Texts{"'2000abc' is not a valid integer value",
                                          "'99999999999' is not a valid integer value"}));
     t.dialogs.cancelInput();
-    run([&] { screen.Button3.click(); });
+    click(screen.Button3);
     EXPECT_EQ(s.TicketPrice[2], 1500);
     EXPECT_EQ(t.dialogs.messages().size(), 3u);
 }

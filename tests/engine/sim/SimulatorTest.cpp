@@ -191,7 +191,7 @@ TEST(Simulator, AClickThatLeadsNowhereStopsTheRunInsteadOfLooping) {
     sim.game().Travelscr().planetLabel(destination.get()).enabled = false;
     const SimResult r = sim.run();
     EXPECT_EQ(r.status, SimStatus::Stuck);
-    EXPECT_EQ(r.text, cat("clicking planet ", destination, " did not end the turn"));
+    EXPECT_EQ(r.text, cat("cannot click PLanet", destination, " on TTravelscr"));
     EXPECT_EQ(r.gameTurn, 1);
 }
 
@@ -251,8 +251,9 @@ TEST(SimCommandLine, SaveWritesTheGameWhereTheRunStopped) {
 
     // Loading it from the main menu gives back the game exactly as the simulator left it.
     quorvex::testing::TestGame t;
+    t.game.start();
     t.dialogs.answerOpen(file.string());
-    t.game.perform([&] { t.game.GameMenu().Button1.click(); });
+    t.game.act(actionClick(t.game.GameMenu().Button1));
     EXPECT_TRUE(t.dialogs.errors().empty()) << t.dialogs.errors().front();
     EXPECT_TRUE(t.s == sim.state());
     std::filesystem::remove(file);

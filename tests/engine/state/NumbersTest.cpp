@@ -7,6 +7,7 @@
 #include "state/Fraction.h"
 #include "state/Int.h"
 #include "state/Random.h"
+#include "support/ScriptedRandom.h"
 
 using namespace quorvex;
 

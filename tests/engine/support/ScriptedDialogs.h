@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedRandom.h"
 #include "form/Dialogs.h"
-#include "state/Random.h"
 
 namespace quorvex::testing {
 
@@ -42,6 +42,7 @@ public:
     }
     void error(const std::string& text) override {
         errors_.push_back(text);
+        allErrors_.push_back(text);
         log_.push_back("error: " + text);
     }
     std::optional<std::string> saveFileName(const std::string& folder,
@@ -63,6 +64,8 @@ public:
 
     const std::vector<std::string>& messages() const { return messages_; }
     const std::vector<std::string>& errors() const { return errors_; }
+    // Every error box since the start, whatever clear() forgot.
+    const std::vector<std::string>& allErrors() const { return allErrors_; }
     const std::vector<std::string>& confirms() const { return confirms_; }
     const std::vector<InputAsked>& inputs() const { return inputs_; }
     const std::vector<std::string>& log() const { return log_; }
@@ -90,7 +93,7 @@ private:
     }
 
     std::deque<Answer> answers_;
-    std::vector<std::string> messages_, errors_, confirms_, log_;
+    std::vector<std::string> messages_, errors_, allErrors_, confirms_, log_;
     std::vector<InputAsked> inputs_;
 };
 

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "ScriptedDialogs.h"
+#include "ScriptedRandom.h"
 #include "app/TGameMenu.h"
 #include "app/TNGScreen.h"
 #include "form/Game.h"
-#include "state/Random.h"
 #include "turn/TRankingScreen.h"
 
 namespace quorvex::testing {
@@ -23,14 +23,14 @@ struct TestGame {
     void startNewGame(int humans, int computers, int intelligenceIndex = 1, int eventsIndex = 0,
                       uint32_t seed = 12345) {
         game.clockSeed = [seed] { return seed; };
-        game.perform([&] { game.show(ScreenId::GameMenu); });
-        game.perform([&] { game.GameMenu().Button2.click(); });
+        game.start();
+        game.act(actionClick(game.GameMenu().Button2));
         auto& ng = game.NGScreen();
-        game.perform([&] { ng.NOP.choose(humans - 1); });
-        if (computers > 0) ng.Comps.itemIndex = computers - 1;
-        ng.Compint.itemIndex = intelligenceIndex;
-        ng.Events.itemIndex = eventsIndex;
-        game.perform([&] { ng.Button1.click(); });
+        game.act(actionChoose(ng.NOP, humans - 1));
+        if (computers > 0) game.act(actionChoose(ng.Comps, computers - 1));
+        game.act(actionChoose(ng.Compint, intelligenceIndex));
+        game.act(actionChoose(ng.Events, eventsIndex));
+        game.act(actionClick(ng.Button1));
     }
 
     void useScript(std::unique_ptr<ScriptedRandom> script) { game.setGenerator(std::move(script)); }

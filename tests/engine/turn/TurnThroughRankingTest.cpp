@@ -30,8 +30,8 @@ protected:
     // The person at the machine goes to the hub, presses "GO" and clicks a planet.
     void flyTo(int planet) {
         t.dialogs.answerConfirm(false);  // no first-turn help
-        t.game.perform([&] { t.game.RankingScreen().BeginTurn.click(); });
-        t.game.perform([&] { t.game.PlanetScreen().Button1.click(); });
+        t.game.act(actionClick(t.game.RankingScreen().BeginTurn));
+        t.game.act(actionClick(t.game.PlanetScreen().Button1));
         t.dialogs.clear();
         t.game.perform([&] { t.game.Travelscr().PLanetClick(planet); });
     }

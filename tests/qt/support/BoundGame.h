@@ -76,9 +76,7 @@ struct BoundGame {
         binder = std::make_unique<ui::FormBinder>(game, raw);
     }
 
-    void start() {
-        binder->perform(ScreenId::GameMenu, [this] { game.show(ScreenId::GameMenu); });
-    }
+    void start() { binder->start(); }
 
     // New Game, "2 Players", Start: the first company's turn is about to begin.
     void startTwoPlayerGame() {

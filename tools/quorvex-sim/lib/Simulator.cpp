@@ -50,31 +50,42 @@ bool Simulator::stop(SimStatus status, std::string text) {
     return false;
 }
 
-// One click of the person: it completes, or the game puts everything back and shows an error,
-// which ends the run.
-bool Simulator::act(const std::function<void()>& action) {
+// One action of the person: it completes, or the game puts everything back and shows an error,
+// which ends the run. A control that cannot take the action now means the run is stuck.
+bool Simulator::act(const Action& action) {
     const std::size_t errorsBefore = dialogs_.errors().size();
-    game_.perform(action);
+    if (!game_.act(action))
+        return stop(SimStatus::Stuck, cat("cannot ", actionWord(action.kind), " ", action.control,
+                                          " on ", screenClassName(action.screen)));
+    if (dialogs_.errors().size() > errorsBefore)
+        return stop(SimStatus::EngineError, dialogs_.errors().back());
+    return true;
+}
+
+// A step that is not a person's action: the computer companies' rules played for a human one.
+bool Simulator::step(const std::function<void()>& step) {
+    const std::size_t errorsBefore = dialogs_.errors().size();
+    game_.perform(step);
     if (dialogs_.errors().size() > errorsBefore)
         return stop(SimStatus::EngineError, dialogs_.errors().back());
     return true;
 }
 
 bool Simulator::start() {
-    if (!act([&] { game_.show(ScreenId::GameMenu); })) return false;
-    if (!act([&] { game_.GameMenu().Button2.click(); })) return false;  // "New Game"
+    if (!step([&] { game_.start(); })) return false;
+    if (!act(actionClick(game_.GameMenu().Button2))) return false;  // "New Game"
     if (!game_.isVisible(ScreenId::NGScreen))
         return stop(SimStatus::Stuck, "\"New Game\" did not open the new-game screen");
 
     TNGScreen& ng = game_.NGScreen();
-    if (options_.humans >= 1 && !act([&] { ng.NOP.choose(options_.humans - 1); })) return false;
-    if (options_.computers >= 1 && !act([&] { ng.Comps.choose(options_.computers - 1); }))
+    if (options_.humans >= 1 && !act(actionChoose(ng.NOP, options_.humans - 1))) return false;
+    if (options_.computers >= 1 && !act(actionChoose(ng.Comps, options_.computers - 1)))
         return false;
-    if (!act([&] { ng.Compint.choose(intelligenceItem(options_.intelligence)); })) return false;
+    if (!act(actionChoose(ng.Compint, intelligenceItem(options_.intelligence)))) return false;
     if (options_.events != EventsChoice::None &&
-        !act([&] { ng.Events.choose(eventsItem(options_.events)); }))
+        !act(actionChoose(ng.Events, eventsItem(options_.events))))
         return false;
-    if (!act([&] { ng.Button1.click(); })) return false;  // "Start"
+    if (!act(actionClick(ng.Button1))) return false;  // "Start"
     if (!game_.isVisible(ScreenId::RankingScreen)) {
         std::string why = "the game did not start";
         if (!dialogs_.lastMessage().empty()) why += ": " + dialogs_.lastMessage();
@@ -98,15 +109,15 @@ bool Simulator::playHumanTurn() {
     const Int company = s.CurrentPlayer;
     const auto progressBefore = std::make_tuple(s.TurnNumber, s.TurnSlot);
 
-    if (!act([&] { game_.RankingScreen().BeginTurn.click(); })) return false;
+    if (!act(actionClick(game_.RankingScreen().BeginTurn))) return false;
     if (!game_.isVisible(ScreenId::PlanetScreen))
         return stop(SimStatus::Stuck, "\"Begin Turn\" did not open the planet hub");
 
     if (options_.policy == HumanPolicy::Computer &&
-        !act([&] { playComputerTurn(game_.world(), s.CurrentPlayer); }))
+        !step([&] { playComputerTurn(game_.world(), s.CurrentPlayer); }))
         return false;
 
-    if (!act([&] { game_.PlanetScreen().Button1.click(); })) return false;  // "GO"
+    if (!act(actionClick(game_.PlanetScreen().Button1))) return false;  // "GO"
     if (!game_.isVisible(ScreenId::Travelscr))
         return stop(SimStatus::Stuck, "\"GO\" did not open the travel screen");
 
@@ -114,7 +125,7 @@ bool Simulator::playHumanTurn() {
                                                             : s.PlayerNextPlanet[company];
     if (log_)
         log(cat("company ", company, " (", s.PlayerName[company], ") flies to planet ", planet));
-    if (!act([&] { game_.Travelscr().planetLabel(planet.get()).click(); })) return false;
+    if (!act(actionClick(game_.Travelscr().planetLabel(planet.get())))) return false;
     if (!game_.isVisible(ScreenId::RankingScreen) || game_.isVisible(ScreenId::Travelscr))
         return stop(SimStatus::Stuck, cat("clicking planet ", planet, " did not end the turn"));
 
@@ -168,7 +179,7 @@ SimResult Simulator::run(const std::function<void(const TurnReport&)>& onTurn) {
 
 bool Simulator::save() {
     const std::size_t asked = dialogs_.saveDialogs();
-    if (!act([&] { game_.RankingScreen().btnSave.click(); })) return false;
+    if (!act(actionClick(game_.RankingScreen().btnSave))) return false;
     if (dialogs_.saveDialogs() == asked)
         return stop(SimStatus::Stuck, "\"Save Game\" did not ask for a file name");
     return true;

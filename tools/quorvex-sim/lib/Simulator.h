@@ -80,7 +80,8 @@ public:
     TurnReport report(int turn) const;
 
 private:
-    bool act(const std::function<void()>& action);
+    bool act(const Action& action);
+    bool step(const std::function<void()>& step);
     bool stop(SimStatus status, std::string text);
     void log(const std::string& line);
 
