@@ -35,8 +35,7 @@ void fitOutHull(const World& world, Int c) {
     const Int planet = s.PlayerPlanet[c];
     Int& cash = s.PlayerCash[c];
 
-    recomputeShipSpace(s, c);
-    recomputeFreeSpace(s, c);
+    recomputeSpaceAndFreeSpace(s, c);
     if (s.ShipFreeSpace[c] <= 0) return;
 
     // First enough tank for one flight and a little over.
@@ -49,8 +48,7 @@ void fitOutHull(const World& world, Int c) {
             s.FuelTankSpace[c] += need;
         }
     }
-    recomputeShipSpace(s, c);
-    recomputeFreeSpace(s, c);
+    recomputeSpaceAndFreeSpace(s, c);
     if (s.ShipFreeSpace[c] <= 0) return;
 
     HullShares share = hullShares(s.ShipFreeSpace[c], world.random(80) + 20);
@@ -65,8 +63,7 @@ void fitOutHull(const World& world, Int c) {
     // Each five places need one more crew member, and two look after the ship: places the crew
     // could not look after become fuel tank instead.
     const Int places = s.PassengerSpace[c] + share.places;
-    const Int crewNeeded = (places + 4) / 5 + 2;
-    if (crewNeeded > s.ShipMaxCrew[c]) {
+    if (crewForPassengerPlaces(places) + 2 > s.ShipMaxCrew[c]) {
         share.fuel += share.places * 5;
     } else {
         cash -= s.PlanetPassengerSpacePrice[planet] * share.places;
