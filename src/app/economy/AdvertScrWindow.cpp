@@ -51,7 +51,10 @@ void fillPage(QVBoxLayout* page, const PageNames& names) {
     auto* choices = new QHBoxLayout;
     choices->setSpacing(12);
     choices->addWidget(makeRadioGroup(names.method, 2), 0, Qt::AlignTop);
-    choices->addWidget(makeRadioGroup(names.cost, 2), 0, Qt::AlignTop);
+    // As wide for None's one amount as for six, so the page does not jump as methods change.
+    RadioGroupBox* cost = makeRadioGroup(names.cost, 2);
+    cost->setMinimumWidth(190);
+    choices->addWidget(cost, 0, Qt::AlignTop);
     if (names.planet != nullptr) {
         choices->addWidget(makeRadioGroup(names.planet, 4), 0, Qt::AlignTop);
     } else {
