@@ -2,10 +2,10 @@
 
 #include <limits>
 
+#include "ShipFixture.h"
 #include "services/TPlanetScreen.h"
 #include "services/TShip.h"
 #include "services/TShpUpg.h"
-#include "support/ScreenTest.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -21,9 +21,8 @@ struct Model {
     int size, efficiency, speed, price;
 };
 
-// Company 2 with a new game's ship on planet C, in turn 3, its stored free space stale; planet C
-// sells five engines.
-struct ShipScreen : ScreenTest {
+// Planet C sells five engines; the ship's stored free space is stale.
+struct ShipScreen : ShipFixture {
     TShip& screen = game.Ship();
     static constexpr Model kModels[5] = {{15, 20, 1, 40000},
                                          {30, 40, 4, 90000},
@@ -32,22 +31,8 @@ struct ShipScreen : ScreenTest {
                                          {25, 19, 3, 133300}};
 
     void SetUp() override {
-        s.TurnNumber = 3;
-        s.CurrentPlayer = 2;
-        s.PlayerPlanet[2] = s.PlayerDestination[2] = 3;
-        for (int j = 1; j <= kPlanets; ++j)
-            s.PlanetName[j] = std::string(1, char('A' + j - 1));
-        s.ShipHullSize[2] = 250;
-        s.ShipMaxCrew[2] = 5;
-        s.ShipSpace[2] = 160;
-        s.ShipFreeSpace[2] = 7;  // recomputed on showing: 160 - (50 + 20) = 90
-        s.PassengerSpaceLimit[2] = 15;
-        s.EngineSize[2] = 20;
-        s.EngineEfficiency[2] = 25;
-        s.EngineSpeed[2] = 1;
-        s.FuelTankSpace[2] = s.ShipFuel[2] = 50;
-        s.CrewCount[2] = 2;
-        s.PlayerCash[2] = 100000;
+        ShipFixture::SetUp();
+        s.ShipFreeSpace[2] = 7;  // stale: recomputed on showing to 160 - (50 + 20) = 90
         for (int m = 1; m <= kEngineModels; ++m) {
             const Model& e = kModels[m - 1];
             s.EngineModelSize(m, 3) = e.size;
@@ -61,12 +46,7 @@ struct ShipScreen : ScreenTest {
         pick(screen.PEngines, 1, row);
         click(screen.Button4);
     }
-    Texts row(int r) const {
-        Texts cells;
-        for (int col = 0; col < 4; ++col)
-            cells.push_back(screen.PEngines.cell(col, r));
-        return cells;
-    }
+    Texts row(int r) const { return rowOf(screen.PEngines, r); }
 };
 
 TEST_F(ShipScreen, ShowsTheShipAndTheEnginesOnSaleAtItsPlanet) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ShipFixture.h"
 #include "services/TShip.h"
 #include "services/TShpUpg.h"
-#include "support/ScreenTest.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -11,27 +11,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// Company 2 with a new game's ship on planet C, in turn 3: 90 tons free, 2 crew at £500, £100000.
 // Planet C sells cargo space at £100 a ton, fuel space at £200 a ton, passenger places at £1000.
-struct SpaceScreen : ScreenTest {
+struct SpaceScreen : ShipFixture {
     TShpUpg& screen = game.ShpUpg();
 
     void SetUp() override {
-        s.TurnNumber = 3;
-        s.CurrentPlayer = 2;
-        s.PlayerPlanet[2] = 3;
-        s.ShipHullSize[2] = 250;
-        s.ShipMaxCrew[2] = 5;
-        s.ShipSpace[2] = 160;
-        s.ShipFreeSpace[2] = 90;
-        s.PassengerSpaceLimit[2] = 15;
-        s.EngineSize[2] = 20;
-        s.EngineEfficiency[2] = 25;
-        s.EngineSpeed[2] = 1;
-        s.FuelTankSpace[2] = s.ShipFuel[2] = 50;
-        s.CrewCount[2] = 2;
-        s.CrewWage[2] = 500;
-        s.PlayerCash[2] = 100000;
+        ShipFixture::SetUp();
         s.PlanetCargoSpacePrice[3] = 100;
         s.PlanetFuelSpacePrice[3] = 200;
         s.PlanetPassengerSpacePrice[3] = 1000;
@@ -42,12 +27,7 @@ struct SpaceScreen : ScreenTest {
         answerInput(typed);
         click(button);
     }
-    Texts gridRow(int row) const {
-        Texts cells;
-        for (int col = 0; col < 4; ++col)
-            cells.push_back(screen.Upgrades.cell(col, row));
-        return cells;
-    }
+    Texts gridRow(int row) const { return rowOf(screen.Upgrades, row); }
 };
 
 TEST_F(SpaceScreen, ShowingRecomputesTheHullFiguresFromTheHull) {
