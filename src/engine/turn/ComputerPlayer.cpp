@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "../services/BankRules.h"
 #include "../state/Fraction.h"
 #include "../state/ShipFigures.h"
 #include "../state/World.h"
@@ -147,11 +148,10 @@ void playComputerTurn(const World& world, Int c) {
     cash += s.PlayerSavings[c];
     s.PlayerSavings[c] = 0;
 
-    // Borrow up to the limit, the interest on it kept back. Above the limit this pays it down.
+    // Borrow up to the limit, the interest on it kept back (reckoned on the limit's whole
+    // hundreds). Above the limit this pays it down.
     if (s.PlayerLoan[c] != s.PlayerCreditLimit[c]) {
-        const Int interest =
-            (Fraction(s.PlayerCreditLimit[c] / 100) * Fraction::decimal(s.LoanInterestRate[c]))
-                .round();
+        const Int interest = interestOn(s.PlayerCreditLimit[c] / 100 * 100, s.LoanInterestRate[c]);
         cash += (s.PlayerCreditLimit[c] - s.PlayerLoan[c]) - interest;
         s.PlayerLoan[c] = s.PlayerCreditLimit[c];
     }
@@ -162,24 +162,17 @@ void playComputerTurn(const World& world, Int c) {
     cash += kAllowance;
 
     if (cash > 0 && s.CrewDebt[c] >= 0) {
-        if (cash < s.CrewDebt[c]) {
-            s.CrewDebt[c] -= cash;
-            cash = 0;
-        } else {
-            cash -= s.CrewDebt[c];
-            s.CrewDebt[c] = 0;
-        }
+        const Int wages = largestPayment(s.CrewDebt[c], cash);
+        s.CrewDebt[c] -= wages;
+        cash -= wages;
     }
 
     if (cash >= 1) takePassengers(world, c);
 
-    if (cash >= s.PlayerLoan[c]) {
-        cash -= s.PlayerLoan[c];
-        s.PlayerLoan[c] = 0;
-    } else {
-        s.PlayerLoan[c] -= cash;
-        cash = 0;
-    }
+    // Passengers may have cost more than the cash: the loan then grows by the difference.
+    const Int repaid = largestPayment(s.PlayerLoan[c], cash);
+    s.PlayerLoan[c] -= repaid;
+    cash -= repaid;
     if (cash > 0) {
         s.PlayerSavings[c] += cash;
         cash = 0;

@@ -1,9 +1,11 @@
 #include "EndOfTurn.h"
 
+#include <optional>
 #include <string>
 
+#include "../services/BankRules.h"
+#include "../services/CrewRules.h"
 #include "../state/Format.h"
-#include "../state/Fraction.h"
 #include "../state/World.h"
 #include "RandomEvents.h"
 
@@ -163,12 +165,9 @@ void PayLandcost(const World& world) {
 void chargeInterest(const World& world) {
     GameState& s = world.state;
     const Int c = s.CurrentPlayer;
-    // A half goes to the even neighbour: 8.5% of 300 is 25.5, which is 26.
-    s.LoanInterest[c] =
-        (Fraction(s.PlayerLoan[c]) / 100 * Fraction::decimal(s.LoanInterestRate[c])).round();
+    s.LoanInterest[c] = interestOn(s.PlayerLoan[c], s.LoanInterestRate[c]);
     s.PlayerLoan[c] += s.LoanInterest[c];
-    s.SavingsInterest[c] =
-        (Fraction(s.PlayerSavings[c]) / 100 * Fraction::decimal(s.SavingsInterestRate[c])).round();
+    s.SavingsInterest[c] = interestOn(s.PlayerSavings[c], s.SavingsInterestRate[c]);
     s.PlayerSavings[c] += s.SavingsInterest[c];
 }
 
@@ -176,9 +175,8 @@ void CrewRevoltCheck(const World& world) {
     GameState& s = world.state;
     const Int c = s.CurrentPlayer;
     // Without crew, or with crew that costs nothing, there are no unpaid turns to count.
-    if (s.CrewCount[c] <= 0 || s.CrewWage[c] <= 0) return;
-    const Int unpaidTurns = s.CrewDebt[c] / s.CrewCount[c] / s.CrewWage[c];
-    if (unpaidTurns < 7 || unpaidTurns > 15) return;
+    const std::optional<Int> unpaid = unpaidTurns(s, c);
+    if (!unpaid || *unpaid < 7 || *unpaid > 15) return;
     world.tellPlayingByName(
         cat("You owe your crew £", s.CrewDebt[c],
             " As they have not been paid for along time they are angry. If they are not "
