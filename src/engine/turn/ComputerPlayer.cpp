@@ -37,7 +37,9 @@ void fitOutHull(const World& world, Int c) {
     Int& cash = s.PlayerCash[c];
 
     recomputeSpaceAndFreeSpace(s, c);
-    if (s.ShipFreeSpace[c] <= 0) return;
+    // Only a hull with no free space at all waits. A bigger hull that brought another crew place
+    // can leave a full hull a few tons over; that hull still draws its shares and gives tons back.
+    if (s.ShipFreeSpace[c] == 0) return;
 
     // First enough tank for one flight and a little over.
     const Int tankWanted = s.EngineEfficiency[c] + kFuelReserve;
@@ -50,14 +52,17 @@ void fitOutHull(const World& world, Int c) {
         }
     }
     recomputeSpaceAndFreeSpace(s, c);
-    if (s.ShipFreeSpace[c] <= 0) return;
+    if (s.ShipFreeSpace[c] == 0) return;
 
-    HullShares share = hullShares(s.ShipFreeSpace[c], world.random(80) + 20);
+    const HullShares empty{s.PassengerSpace[c] - s.Passengers[c],
+                           s.FuelTankSpace[c] - s.ShipFuel[c], s.CargoSpace[c] - s.CargoUsed[c]};
+    HullShares share = hullShares(s.ShipFreeSpace[c], world.random(80) + 20, empty);
 
+    // A share below 0 is space sold back at the same price. The hold's stored free tons are left
+    // as they are: only a trade through the hold rewrites them.
     share.cargo = affordable(cash, s.PlanetCargoSpacePrice[planet], share.cargo);
     cash -= s.PlanetCargoSpacePrice[planet] * share.cargo;
     s.CargoSpace[c] += share.cargo;
-    s.CargoFree[c] = s.CargoSpace[c] - s.CargoUsed[c];  // the hold's free tons stay true too
     recomputeFreeSpace(s, c);
 
     share.places = affordable(cash, s.PlanetPassengerSpacePrice[planet], share.places);
@@ -118,15 +123,21 @@ void takePassengers(const World& world, Int c) {
 
 }  // namespace
 
-HullShares hullShares(Int freeSpace, Int passengerPercent) {
+HullShares hullShares(Int freeSpace, Int passengerPercent, HullShares empty) {
     const Fraction part = Fraction(freeSpace) / 100;
+    // What an over-full hull may give back of each kind: never more than stands empty.
+    const auto atMostEmpty = [](Int share, Int room) {
+        return std::max(share, -std::max(room, Int(0)));
+    };
     HullShares share;
-    // The roundings may both go up; places and fuel are held to what the hull has, so cargo
-    // never goes below nothing and the three fill the free space exactly.
-    share.places = std::min((part / 5 * passengerPercent).round(), freeSpace / 5);
-    share.fuel =
-        std::min((part * (Int(100) - passengerPercent)).round(), freeSpace - share.places * 5);
-    share.cargo = freeSpace - share.places * 5 - share.fuel;
+    // The roundings may both go up; places and fuel are held to what the hull has, so with free
+    // space the three fill it exactly and cargo never goes below nothing.
+    share.places =
+        atMostEmpty(std::min((part / 5 * passengerPercent).round(), freeSpace / 5), empty.places);
+    share.fuel = atMostEmpty(
+        std::min((part * (Int(100) - passengerPercent)).round(), freeSpace - share.places * 5),
+        empty.fuel);
+    share.cargo = atMostEmpty(freeSpace - share.places * 5 - share.fuel, empty.cargo);
     return share;
 }
 

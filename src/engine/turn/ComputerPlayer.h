@@ -15,11 +15,13 @@ class World;
 void playComputerTurn(const World& world, Int company);
 
 // How a computer divides its free hull: passenger places (5 tons each), fuel tons and cargo
-// tons, together exactly the free space.
+// tons, together exactly the free space. A hull left over-full (free space below 0) gives space
+// back instead, each kind at most what stands empty of it (`empty`: places without passengers,
+// tank without fuel, hold without cargo), so it may stay a few tons over.
 struct HullShares {
     Int places, fuel, cargo;
 };
-HullShares hullShares(Int freeSpace, Int passengerPercent);
+HullShares hullShares(Int freeSpace, Int passengerPercent, HullShares empty);
 
 // The twelve planets by the profit of taking passengers there, the most profitable first;
 // equal profits keep planet order.

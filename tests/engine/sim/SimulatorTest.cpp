@@ -120,6 +120,32 @@ TEST(Simulator, SameSeedSameGameOtherSeedAnotherGame) {
     EXPECT_NE(a.state().PlanetPopulation, c.state().PlanetPopulation);
 }
 
+// In this game company 12's full hull grows from 298 to 302 tons in game turn 2: a sixth crew
+// place takes 10 tons, so the hull is 6 tons over. In game turn 3 its hull step still draws its
+// shares and sells a passenger place and a ton of tank back.
+TEST(Simulator, AHullLeftOverFullStillTakesItsHullStep) {
+    SimOptions o = options(1, 12, 3, HumanPolicy::Idle, 3428074291u);
+    o.intelligence = 80;
+    o.events = EventsChoice::Loads;
+    Simulator sim(o);
+    ASSERT_TRUE(sim.start());
+    const GameState& s = sim.state();
+    const auto playUntilTurn = [&](int turn) {
+        while (s.TurnNumber < turn)
+            ASSERT_TRUE(sim.playHumanTurn()) << sim.result().text;
+    };
+    playUntilTurn(3);
+    ASSERT_EQ(s.ShipHullSize[12], 302);
+    ASSERT_EQ(s.ShipFreeSpace[12], -6);
+    playUntilTurn(4);
+    EXPECT_EQ(s.ShipHullSize[12], 302);
+    EXPECT_EQ(s.PassengerSpace[12], 11);
+    EXPECT_EQ(s.FuelTankSpace[12], 127);
+    EXPECT_EQ(s.CargoSpace[12], 0);
+    EXPECT_EQ(s.ShipFreeSpace[12], 0);
+    EXPECT_TRUE(checkInvariants(s).empty());
+}
+
 TEST(Simulator, IdleHumansFlyToTheirDeclaredDestinations) {
     Simulator sim(options(3, 2, 3));
     ASSERT_TRUE(sim.start());

@@ -67,7 +67,7 @@ TEST_F(ComputerTurn, AWholeTurnFromBankToDeparture) {
 
 TEST_F(ComputerTurn, HullSharesFillTheFreeSpaceExactly) {
     const auto shares = [](int free, int b) {
-        const HullShares h = hullShares(free, b);
+        const HullShares h = hullShares(free, b, {});
         return std::vector<int>{h.places.get(), h.fuel.get(), h.cargo.get()};
     };
     EXPECT_EQ(shares(10, 50), (std::vector<int>{1, 5, 0}));
@@ -77,12 +77,63 @@ TEST_F(ComputerTurn, HullSharesFillTheFreeSpaceExactly) {
     EXPECT_EQ(shares(90, 99), (std::vector<int>{18, 0, 0}));  // 17.82 places, 0.9 tons: none left
     for (int free = 0; free <= 400; ++free)
         for (int b = 20; b <= 99; ++b) {
-            const HullShares h = hullShares(free, b);
+            const HullShares h = hullShares(free, b, {});
             ASSERT_EQ(h.places * 5 + h.fuel + h.cargo, free) << free << " " << b;
             ASSERT_GE(h.places, 0);
             ASSERT_GE(h.fuel, 0);
             ASSERT_GE(h.cargo, 0);
         }
+}
+
+TEST_F(ComputerTurn, AnOverFullHullGivesBackNoMoreThanStandsEmpty) {
+    // Rounded shares of -6 tons at 50%: -1 place and -3 tons of tank, so 2 tons of cargo.
+    const auto shares = [](HullShares empty) {
+        const HullShares h = hullShares(-6, 50, empty);
+        return std::vector<int>{h.places.get(), h.fuel.get(), h.cargo.get()};
+    };
+    EXPECT_EQ(shares({12, 128, 0}), (std::vector<int>{-1, -3, 2}));
+    EXPECT_EQ(shares({0, 128, 0}), (std::vector<int>{0, -6, 0}));  // every place taken
+    EXPECT_EQ(shares({12, 1, 0}), (std::vector<int>{-1, -1, 0}));  // one ton of tank empty
+    EXPECT_EQ(shares({12, 0, 1}), (std::vector<int>{-1, 0, -1}));
+    EXPECT_EQ(shares({0, 0, 0}), (std::vector<int>{0, 0, 0}));    // nothing empty: it stays over
+    EXPECT_EQ(shares({0, 2, 3}), (std::vector<int>{0, -2, -3}));  // as far as it goes
+}
+
+// A bigger hull that brought a sixth crew place (298 to 302 tons) left this full hull 6 tons
+// over. Its hull step still draws its shares and sells the tons back at the planet's prices.
+TEST_F(ComputerTurn, AHullLeftOverFullByAnotherCrewPlaceStillDrawsItsShares) {
+    const auto overFull = [&](int c) {
+        atTheLimit(c, 100000);
+        s.ShipHullSize[c] = 302;
+        s.ShipMaxCrew[c] = 6;
+        s.PassengerSpaceLimit[c] = 20;
+        s.PassengerSpace[c] = 12;
+        s.FuelTankSpace[c] = 128;
+        s.ShipFuel[c] = 0;
+    };
+    overFull(7);
+    draws({{80, 30}, {100, 0}});  // 50%
+    playComputerTurn(game.world(), 7);
+    EXPECT_EQ(s.ShipSpace[7], 202);
+    EXPECT_EQ(s.PassengerSpace[7], 11);
+    EXPECT_EQ(s.FuelTankSpace[7], 125);
+    EXPECT_EQ(s.CargoSpace[7], 2);
+    EXPECT_EQ(s.ShipFreeSpace[7], 0);
+    EXPECT_EQ(s.CargoFree[7], 0);
+    // 100000 - 2 x 10 + 1 x 100 + 3 x 20, then the allowance, all of it repaid.
+    EXPECT_EQ(s.PlayerLoan[7], 150000 - 115140);
+
+    // Every place taken and the tank full: nothing can go back, and the hull stays over.
+    overFull(3);
+    s.Passengers[3] = 12;
+    s.ShipFuel[3] = 128;
+    draws({{80, 30}, {100, 0}});
+    playComputerTurn(game.world(), 3);
+    EXPECT_EQ(s.PassengerSpace[3], 12);
+    EXPECT_EQ(s.FuelTankSpace[3], 128);
+    EXPECT_EQ(s.CargoSpace[3], 0);
+    EXPECT_EQ(s.ShipFreeSpace[3], -6);
+    EXPECT_EQ(s.PlayerLoan[3], 150000 - 115000);
 }
 
 TEST_F(ComputerTurn, TenTonsFreeBuyOnePlaceAndFiveTonsOfTank) {
@@ -137,7 +188,7 @@ TEST_F(ComputerTurn, EachPurchaseTakesOnlyWhatTheCashPays) {
     draws({{80, 5}, {100, 0}});  // 25% of 87 tons: 4 places, 65 tons of tank, 2 of cargo
     playComputerTurn(game.world(), 7);
     EXPECT_EQ(s.CargoSpace[7], 4);
-    EXPECT_EQ(s.CargoFree[7], 2);
+    EXPECT_EQ(s.CargoFree[7], 0);  // written only by a trade through the hold
     EXPECT_EQ(s.PassengerSpace[7], 0);
     EXPECT_EQ(s.FuelTankSpace[7], 50);
     EXPECT_EQ(s.ShipFreeSpace[7], 86);

@@ -14,6 +14,7 @@ namespace quorvex::sim {
 //  - ship figures of every active company: crew places, space and passenger limit follow from
 //    the hull, the free space from the space and what fills it, and the cargo aboard fits the
 //    cargo space;
+//  - a computer company's stored free hold tons are never written (it never trades goods);
 //  - never negative: fuel, tank, cargo and passenger space, passengers aboard, goods in the hold;
 //    fuel never above the tank, passengers never above their places, places never above what
 //    the crew can look after;
