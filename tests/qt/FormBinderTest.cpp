@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -342,6 +343,55 @@ private slots:
         QCOMPARE(QtDialogs::qtFilter("Saved games|*.Game;*.GAME|All files|*"),
                  QString("Saved games (*.Game *.GAME);;All files (*)"));
         QCOMPARE(QtDialogs::qtFilter("*.Game"), QString("*.Game"));
+    }
+
+    // The save dialog asks about replacing the file the game will really write.
+    void theReplaceQuestionNamesTheFileWritten() {
+        using ui::QtDialogs;
+        QTemporaryDir dir;
+        const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/";
+        for (const char* existing : {"save.Game", "other"}) {
+            QFile file(dir.filePath(existing));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        std::vector<std::string> typed;
+        std::vector<std::string> asked;
+        const auto pick = [&]() -> std::optional<std::string> {
+            if (typed.empty()) return std::nullopt;  // Cancel
+            std::string next = typed.front();
+            typed.erase(typed.begin());
+            return next;
+        };
+        const auto answering = [&](bool yes) {
+            return [&asked, yes](const std::string& written) {
+                asked.push_back(written);
+                return yes;
+            };
+        };
+
+        // "save" is written as save.Game, which exists: No opens the dialog again.
+        typed = {folder + "save", folder + "fresh"};
+        QCOMPARE(QtDialogs::settleSaveName(pick, answering(false)),
+                 std::optional<std::string>(folder + "fresh"));
+        QCOMPARE(asked, std::vector<std::string>{folder + "save.Game"});
+
+        // Yes keeps the name as typed; the game adds ".Game" itself.
+        asked.clear();
+        typed = {folder + "save.sav"};
+        QCOMPARE(QtDialogs::settleSaveName(pick, answering(true)),
+                 std::optional<std::string>(folder + "save.sav"));
+        QCOMPARE(asked, std::vector<std::string>{folder + "save.Game"});
+
+        // "other" exists, but other.Game is what would be written: nothing to ask.
+        asked.clear();
+        typed = {folder + "other"};
+        QCOMPARE(QtDialogs::settleSaveName(pick, answering(false)),
+                 std::optional<std::string>(folder + "other"));
+        QVERIFY(asked.empty());
+
+        typed = {folder + "save"};
+        QVERIFY(!QtDialogs::settleSaveName(pick, answering(false)));
+        QCOMPARE(asked, std::vector<std::string>{folder + "save.Game"});
     }
 };
 

@@ -2,12 +2,15 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+
 #include "QtText.h"
+#include "persist/SaveFile.h"
 
 namespace quorvex::ui {
 namespace {
@@ -67,8 +70,32 @@ void QtDialogs::error(const std::string& text) {
 std::optional<std::string> QtDialogs::saveFileName(const std::string& folder,
                                                    const std::string& filter) {
     QWidget* parent = prepare();
-    return fileName(QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save Game"), QFile::decodeName(folder.c_str()), qtFilter(filter)));
+    // Qt's own question would name the file as typed ("save"), not the one written
+    // ("save.Game"); it is asked below instead.
+    const auto pick = [&] {
+        return fileName(QFileDialog::getSaveFileName(
+            parent, QStringLiteral("Save Game"), QFile::decodeName(folder.c_str()),
+            qtFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite));
+    };
+    const auto replace = [&](const std::string& written) {
+        const QString shown = QFileInfo(QFile::decodeName(written.c_str())).fileName();
+        return showBox(parent, QMessageBox::Warning,
+                       (shown + QStringLiteral(" already exists.\nDo you want to replace it?"))
+                           .toStdString(),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    return settleSaveName(pick, replace);
+}
+
+std::optional<std::string> QtDialogs::settleSaveName(const PickName& pick,
+                                                     const AgreeToReplace& replace) {
+    for (;;) {
+        const auto chosen = pick();
+        if (!chosen) return std::nullopt;
+        const std::string written = adjustSaveName(*chosen);
+        if (!QFileInfo::exists(QFile::decodeName(written.c_str())) || replace(written))
+            return chosen;
+    }
 }
 
 std::optional<std::string> QtDialogs::openFileName(const std::string& folder,

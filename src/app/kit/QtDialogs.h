@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "form/Dialogs.h"
 
@@ -27,6 +29,14 @@ public:
                                             const std::string& filter) override;
     std::optional<std::string> openFileName(const std::string& folder,
                                             const std::string& filter) override;
+
+    // The save name the person settles on. The game writes the chosen name with ".Game" made
+    // sure of, so the question about replacing a file is asked about that file: when it exists,
+    // the name is kept only if `replace` agrees, otherwise `pick` asks again. No name on Cancel.
+    using PickName = std::function<std::optional<std::string>()>;
+    using AgreeToReplace = std::function<bool(const std::string& written)>;
+    static std::optional<std::string> settleSaveName(const PickName& pick,
+                                                     const AgreeToReplace& replace);
 
     // The game writes file filters as "Description|Pattern|..." pairs; Qt wants
     // "Description (Pattern);;...". Patterns separated by ';' become space-separated.

@@ -8,13 +8,15 @@
 namespace quorvex {
 
 std::string adjustSaveName(const std::string& chosen) {
-    if (chosen.find(".Game") != std::string::npos) return chosen;
 #ifdef _WIN32
     const std::size_t folderEnd = chosen.find_last_of("/\\");
 #else
     const std::size_t folderEnd = chosen.rfind('/');
 #endif
+    // Only the file's own name counts: a folder called "My.Games" neither stands for the ending
+    // nor is cut at its dot.
     const std::size_t fileStart = folderEnd == std::string::npos ? 0 : folderEnd + 1;
+    if (chosen.find(".Game", fileStart) != std::string::npos) return chosen;
     const std::size_t dot = chosen.find('.', fileStart);
     return chosen.substr(0, dot) + ".Game";
 }

@@ -13,9 +13,10 @@ void saveGame(Game& game);
 // that cannot be read or is damaged is refused with one message, and the game in hand stays.
 void loadGame(Game& game);
 
-// The name a save is written to and a load reads from, the same on both sides: a name without
-// ".Game" (case counts) loses its file name's extension, from the first dot on, and gets ".Game".
-// Dots in the folders are left alone: "/home/a.b/save" becomes "/home/a.b/save.Game".
+// The name a save is written to and a load reads from, the same on both sides: a file name
+// without ".Game" (case counts) loses its extension, from the first dot on, and gets ".Game".
+// The folders are left alone and do not count: "/home/My.Games/save" becomes
+// "/home/My.Games/save.Game".
 std::string adjustSaveName(const std::string& chosen);
 
 inline constexpr const char* kSaveFilter = "*.Game|*.Game";

@@ -361,7 +361,10 @@ TEST(SaveName, BothSidesAdjustTheNameAlike) {
         {"/home/a.b/save", "/home/a.b/save.Game"},  // folders keep their dots
         {"/home/a.b/save.sav", "/home/a.b/save.Game"},
         {"/root/.local/share/quorvex/g1", "/root/.local/share/quorvex/g1.Game"},
-        {"/saves/my.Game/x", "/saves/my.Game/x"},  // ".Game" anywhere keeps the name
+        {"/saves/x.Game", "/saves/x.Game"},
+        {"/home/u/My.Games/save", "/home/u/My.Games/save.Game"},  // only the file's name counts
+        {"/saves/my.Game/x", "/saves/my.Game/x.Game"},
+        {"/saves/my.Game/x.Game.bak", "/saves/my.Game/x.Game.bak"},
     };
     for (const auto& [chosen, adjusted] : cases)
         EXPECT_EQ(adjustSaveName(chosen), adjusted) << chosen;
