@@ -22,6 +22,11 @@ int countActive(const GameState& s, int from, int to) {
     return n;
 }
 
+// Fewer than two companies left, or no person left among them.
+bool nobodyLeftToPlay(const GameState& s) {
+    return countActive(s, 1, kCompanies) < 2 || countActive(s, 1, kHumanCompanies) == 0;
+}
+
 }  // namespace
 
 TRankingScreen::TRankingScreen(Game& game) : Screen(game, ScreenId::RankingScreen, "Rank") {}
@@ -38,10 +43,17 @@ void TRankingScreen::FormShow() {
         NextPlyr();
         BalanceCalcutate();
     } else {
-        // A loaded game already stands at the start of CurrentPlayer's turn.
+        // A loaded game already stands at the start of CurrentPlayer's turn. One saved after
+        // its end stays ended: nobody may begin a turn in it (a winner is found by the ranking).
         st.GameLoaded = false;
+        if (nobodyLeftToPlay(st)) endGame();
     }
     showRanking();
+}
+
+void TRankingScreen::endGame() {
+    message("The game has ended!");
+    BeginTurn.enabled = false;
 }
 
 void TRankingScreen::BeginTurnClick() {
@@ -57,9 +69,8 @@ void TRankingScreen::btnSaveClick() {
 void TRankingScreen::NextPlyr() {
     GameState& st = s();
     for (;;) {
-        if (countActive(st, 1, kCompanies) < 2 || countActive(st, 1, kHumanCompanies) == 0) {
-            message("The game has ended!");
-            BeginTurn.enabled = false;
+        if (nobodyLeftToPlay(st)) {
+            endGame();
             return;
         }
         bool wrapped = false;

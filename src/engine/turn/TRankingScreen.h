@@ -33,6 +33,7 @@ public:
 
 private:
     void showRanking();
+    void endGame();
 };
 
 }  // namespace quorvex

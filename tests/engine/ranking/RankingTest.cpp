@@ -65,6 +65,29 @@ TEST(RankingDisplay, WinningNeedsMoreThanTheObjective) {
     EXPECT_TRUE(t.game.RankingScreen().btnSave.enabled);
 }
 
+TEST(RankingDisplay, AGameLoadedAfterItsEndStaysEnded) {
+    const struct {
+        const char* what;
+        std::vector<int> out;
+    } cases[] = {{"no person left", {1, 2}}, {"one company left", {2, 7}}};
+    for (const auto& c : cases) {
+        TestGame t;
+        t.startNewGame(2, 1);
+        for (int company : c.out)
+            t.s.PlayerActive[company] = false;
+        t.dialogs.clear();
+        const Int turn = t.s.TurnNumber;
+        const Int current = t.s.CurrentPlayer;
+        displayOnly(t);
+        EXPECT_EQ(t.dialogs.messages(), std::vector<std::string>{"The game has ended!"}) << c.what;
+        EXPECT_FALSE(t.game.RankingScreen().BeginTurn.enabled) << c.what;
+        EXPECT_TRUE(t.game.RankingScreen().btnSave.enabled) << c.what;
+        // Nothing was processed: the game stands where it was saved.
+        EXPECT_EQ(t.s.TurnNumber, turn) << c.what;
+        EXPECT_EQ(t.s.CurrentPlayer, current) << c.what;
+    }
+}
+
 TEST(RankingDisplay, NetWorthIsMoneyLessDebts) {
     TestGame t;
     t.startNewGame(2, 0);
