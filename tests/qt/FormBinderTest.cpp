@@ -155,6 +155,7 @@ private slots:
         BoundGame t([&f](BoundGame& g) { f.extend(g); });
         QVERIFY(t.binder->unbound().isEmpty());
         t.start();
+        t.game.state.CurrentPlayer = 1;  // the bank shows a company's accounts
         t.binder->run([&t] { t.game.show(ScreenId::Bank); });
         auto* table = t.widget<QTableWidget>(ScreenId::Bank, "Goods");
 
@@ -193,6 +194,7 @@ private slots:
         f.pages->activePage = 1;
         f.radio->itemIndex = 1;
         t.start();
+        t.game.state.CurrentPlayer = 1;  // the bank shows a company's accounts
         t.binder->run([&t] { t.game.show(ScreenId::Bank); });
 
         auto* tick = t.widget<QCheckBox>(ScreenId::Bank, "Tick");

@@ -1,15 +1,48 @@
 #include "CrewWindow.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Backgrounds.h"
 #include "kit/WindowKit.h"
 
 namespace quorvex::ui {
 
 CrewWindow::CrewWindow(QWidget* parent) : GameWindow(ScreenId::Crew, parent) {
+    setBackground(kHubBackground);
+    Panel* wages = makePanel(QStringLiteral("Crew"));
+    for (const char* figure : {"CashL", "CrewL", "DebtL", "TotalL"}) {
+        QLabel* label = makeLabel(figure);
+        setFontSize(label, 12);
+        panelLayout(wages)->addWidget(label);
+    }
+    auto* figures = new QGridLayout;
+    QLabel* wage = makeLabel("WageL");
+    setFontSize(wage, 12);
+    addFigure(figures, 0, makeDecoration(QStringLiteral("Wage per crew member:")), wage);
+    QLabel* mood = makeLabel("SentL");
+    setFontSize(mood, 14, true);
+    addFigure(figures, 1, makeDecoration(QStringLiteral("Crew mood:")), mood);
+    figures->setColumnStretch(2, 1);
+    panelLayout(wages)->addLayout(figures);
+    panelLayout(wages)->addSpacing(10);
+    auto* pay = new QHBoxLayout;
+    for (const char* name : {"Button1", "Button4"}) {  // Pay Crew, Pay Max
+        QPushButton* button = makeButton(name);
+        button->setMinimumHeight(32);
+        pay->addWidget(button);
+    }
+    panelLayout(wages)->addLayout(pay);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(wages, 2);
+    row->addStretch(3);
+    content()->addLayout(row);
     content()->addStretch(1);
-    addAll(buttonRow(), {makeButton("Button3")});  // Continue
+    addAll(buttonRow(), {makeButton("Button2"), makeButton("Button3")});  // HELP, Continue
 }
 
 }  // namespace quorvex::ui

@@ -146,6 +146,7 @@ TEST_F(Acting, APopupMenuTakesItsItemsOnlyWhileOpen) {
         seen.push_back("down " + std::to_string(grid.row()));
         if (grid.row() >= 1) menu.popup();
     };
+    s.CurrentPlayer = 1;  // the bank shows a company's accounts
     run([&] { game.show(ScreenId::Bank); });
 
     EXPECT_FALSE(game.act(actionItem(menu, "Buy1")));  // not open yet
