@@ -20,12 +20,15 @@ CrewWindow::CrewWindow(QWidget* parent) : GameWindow(ScreenId::Crew, parent) {
         panelLayout(wages)->addWidget(label);
     }
     auto* figures = new QGridLayout;
+    QLabel* wageCaption = makeDecoration(QStringLiteral("Wage per crew member:"));
     QLabel* wage = makeLabel("WageL");
-    setFontSize(wage, 12);
-    addFigure(figures, 0, makeDecoration(QStringLiteral("Wage per crew member:")), wage);
+    QLabel* moodCaption = makeDecoration(QStringLiteral("Crew mood:"));
     QLabel* mood = makeLabel("SentL");
+    for (QLabel* label : {wageCaption, wage, moodCaption})
+        setFontSize(label, 12);
     setFontSize(mood, 14, true);
-    addFigure(figures, 1, makeDecoration(QStringLiteral("Crew mood:")), mood);
+    addFigure(figures, 0, wageCaption, wage);
+    addFigure(figures, 1, moodCaption, mood);
     figures->setColumnStretch(2, 1);
     panelLayout(wages)->addLayout(figures);
     panelLayout(wages)->addSpacing(10);
