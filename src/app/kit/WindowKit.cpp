@@ -174,6 +174,19 @@ QVBoxLayout* panelLayout(Panel* panel) {
     return static_cast<QVBoxLayout*>(panel->layout());
 }
 
+QGridLayout* makeButtonGrid(std::initializer_list<const char*> names, int columns) {
+    auto* grid = new QGridLayout;
+    grid->setSpacing(8);
+    int i = 0;
+    for (const char* name : names) {
+        QPushButton* button = makeButton(name);
+        button->setMinimumHeight(32);
+        grid->addWidget(button, i / columns, i % columns);
+        ++i;
+    }
+    return grid;
+}
+
 void addFigure(QGridLayout* grid, int row, QLabel* caption, QWidget* value) {
     caption->setBuddy(value);  // a screen reader names the figure by its caption
     grid->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);

@@ -69,6 +69,9 @@ protected:
 Panel* makePanel(const QString& title = {});
 QVBoxLayout* panelLayout(Panel* panel);
 
+// The screen's buttons of these names, `columns` to a row, each a comfortable click high.
+QGridLayout* makeButtonGrid(std::initializer_list<const char*> names, int columns = 2);
+
 // A figure with its caption before it, on one row of a grid: "Cash: £  [100000]".
 void addFigure(QGridLayout* grid, int row, QLabel* caption, QWidget* value);
 

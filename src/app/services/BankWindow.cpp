@@ -1,9 +1,7 @@
 #include "BankWindow.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "Backgrounds.h"
@@ -22,16 +20,7 @@ Panel* account(const QString& title, std::initializer_list<const char*> figures,
         panelLayout(panel)->addWidget(label);
     }
     panelLayout(panel)->addSpacing(10);
-    auto* grid = new QGridLayout;
-    grid->setSpacing(8);
-    int i = 0;
-    for (const char* name : buttons) {
-        QPushButton* button = makeButton(name);
-        button->setMinimumHeight(32);
-        grid->addWidget(button, i / 2, i % 2);
-        ++i;
-    }
-    panelLayout(panel)->addLayout(grid);
+    panelLayout(panel)->addLayout(makeButtonGrid(buttons));
     panelLayout(panel)->addStretch(1);
     return panel;
 }

@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "Backgrounds.h"
@@ -32,13 +31,7 @@ CrewWindow::CrewWindow(QWidget* parent) : GameWindow(ScreenId::Crew, parent) {
     figures->setColumnStretch(2, 1);
     panelLayout(wages)->addLayout(figures);
     panelLayout(wages)->addSpacing(10);
-    auto* pay = new QHBoxLayout;
-    for (const char* name : {"Button1", "Button4"}) {  // Pay Crew, Pay Max
-        QPushButton* button = makeButton(name);
-        button->setMinimumHeight(32);
-        pay->addWidget(button);
-    }
-    panelLayout(wages)->addLayout(pay);
+    panelLayout(wages)->addLayout(makeButtonGrid({"Button1", "Button4"}));  // Pay Crew, Pay Max
 
     auto* row = new QHBoxLayout;
     row->addWidget(wages, 2);

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "Backgrounds.h"
@@ -24,13 +23,7 @@ FuelWindow::FuelWindow(QWidget* parent) : GameWindow(ScreenId::Fuel, parent) {
         panelLayout(tank)->addWidget(label);
     }
     panelLayout(tank)->addSpacing(10);
-    auto* trade = new QHBoxLayout;
-    for (const char* name : {"Button2", "Button1"}) {  // Buy Fuel, Sell Fuel
-        QPushButton* button = makeButton(name);
-        button->setMinimumHeight(32);
-        trade->addWidget(button);
-    }
-    panelLayout(tank)->addLayout(trade);
+    panelLayout(tank)->addLayout(makeButtonGrid({"Button2", "Button1"}));  // Buy, Sell Fuel
 
     auto* row = new QHBoxLayout;
     row->addWidget(tank, 2);

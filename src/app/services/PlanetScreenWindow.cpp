@@ -16,16 +16,7 @@ namespace {
 // A panel of door buttons, two to a row.
 Panel* doors(const QString& title, std::initializer_list<const char*> names) {
     Panel* panel = makePanel(title);
-    auto* grid = new QGridLayout;
-    grid->setSpacing(8);
-    int i = 0;
-    for (const char* name : names) {
-        QPushButton* button = makeButton(name);
-        button->setMinimumHeight(32);
-        grid->addWidget(button, i / 2, i % 2);
-        ++i;
-    }
-    panelLayout(panel)->addLayout(grid);
+    panelLayout(panel)->addLayout(makeButtonGrid(names));
     panelLayout(panel)->addStretch(1);
     return panel;
 }

@@ -101,22 +101,10 @@ void TBank::Button7Click() {
 }
 
 void TBank::Button4Click() {
-    GameState& st = s();
-    const Int c = me();
-    Int& cash = st.PlayerCash[c];
-    if (cash <= 0) {
-        message("You have no money to deposit");
-        return;
-    }
-    const auto n = askInt("Deposit", "How much money do you want to deposit?", cash);
-    if (!n) return;
-    Refusals no = refusals();
-    no.refuseIf(*n <= 0, "This is not a valid number, you can not deposit this amount");
-    no.refuseIf(*n > cash, "You do not have this amount of money to deposit");
-    if (no.any()) return;
-    cash -= *n;
-    st.PlayerSavings[c] += *n;
-    BUpdate();
+    moveMoney(s().PlayerCash[me()], s().PlayerSavings[me()],
+              {"You have no money to deposit", "Deposit", "How much money do you want to deposit?",
+               "This is not a valid number, you can not deposit this amount",
+               "You do not have this amount of money to deposit"});
 }
 
 void TBank::Button5Click() {
@@ -130,21 +118,26 @@ void TBank::Button5Click() {
 }
 
 void TBank::Button8Click() {
-    GameState& st = s();
-    const Int c = me();
-    Int& savings = st.PlayerSavings[c];
-    if (savings <= 0) {
-        message("You have no savings to withdraw");
+    moveMoney(
+        s().PlayerSavings[me()], s().PlayerCash[me()],
+        {"You have no savings to withdraw", "Withdraw", "How much money do you want to withdraw?",
+         "This is not a valid number, you can not withdraw this amount",
+         "You do not have this amount of savings to withdraw"});
+}
+
+void TBank::moveMoney(Int& from, Int& to, const MoveTexts& texts) {
+    if (from <= 0) {
+        message(texts.nothingToMove);
         return;
     }
-    const auto n = askInt("Withdraw", "How much money do you want to withdraw?", savings);
+    const auto n = askInt(texts.caption, texts.prompt, from);
     if (!n) return;
     Refusals no = refusals();
-    no.refuseIf(*n <= 0, "This is not a valid number, you can not withdraw this amount");
-    no.refuseIf(*n > savings, "You do not have this amount of savings to withdraw");
+    no.refuseIf(*n <= 0, texts.notValid);
+    no.refuseIf(*n > from, texts.tooMuch);
     if (no.any()) return;
-    savings -= *n;
-    st.PlayerCash[c] += *n;
+    from -= *n;
+    to += *n;  // the one change that may pass 32 bits: then nothing has moved
     BUpdate();
 }
 

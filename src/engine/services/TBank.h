@@ -47,6 +47,17 @@ public:
 
     // The largest repayment: the whole loan when the cash covers it, otherwise the cash.
     Int Loanrepay() const;
+
+private:
+    // Deposit and withdraw: money typed into a box moves from one balance to the other.
+    struct MoveTexts {
+        const char* nothingToMove;
+        const char* caption;
+        const char* prompt;
+        const char* notValid;
+        const char* tooMuch;
+    };
+    void moveMoney(Int& from, Int& to, const MoveTexts& texts);
 };
 
 }  // namespace quorvex

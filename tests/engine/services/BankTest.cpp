@@ -8,7 +8,7 @@
 #include "services/TPlanetScreen.h"
 #include "services/TTravelscr.h"
 #include "state/Format.h"
-#include "support/ScreenTest.h"
+#include "support/AmountTest.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -29,7 +29,7 @@ const char* const kNoSuchSavings = "You do not have this amount of savings to wi
 
 // Company 2 in game turn 3: £20000 cash, a £100000 loan at 8.5% under a £150000 limit, £5000
 // saved at 5.5%.
-struct Bank : ScreenTest {
+struct Bank : AmountTest {
     TBank& bank = game.Bank();
 
     void SetUp() override {
@@ -234,14 +234,7 @@ TEST_F(Bank, NothingToDepositOrWithdrawAsksNothing) {
 // Every input box of the bank, fed what a careless or hostile person types: the documented
 // messages in order, or the conversion error, and never a change.
 TEST_F(Bank, BadAmountsAreRefusedAndChangeNothing) {
-    constexpr bool kNotANumber = true;  // the conversion error names the text typed
-    struct Case {
-        const Button& button;
-        std::optional<std::string> typed;  // none: Cancel
-        Texts messages;
-        bool notANumber = false;
-    };
-    const Case cases[] = {
+    const BadAmount cases[] = {
         // Borrow: £50000 below the limit.
         {bank.Button2, "0", {kCannotBorrow}},
         {bank.Button2, "-100", {kCannotBorrow}},
@@ -275,23 +268,8 @@ TEST_F(Bank, BadAmountsAreRefusedAndChangeNothing) {
         {bank.Button8, "five", {}, kNotANumber},
         {bank.Button8, std::nullopt, {}},
     };
-    const GameState before = s;
-    for (const Case& c : cases) {
-        const std::string what = c.button.caption + " " + c.typed.value_or("(Cancel)");
-        if (c.typed)
-            answerInput(*c.typed);
-        else
-            cancelInput();
-        const std::string error =
-            c.notANumber ? "'" + *c.typed + "' is not a valid integer value" : "";
-        if (!error.empty()) expectError(error);
-        click(c.button);
-        EXPECT_EQ(dialogs.inputs().size(), 1u) << what;
-        EXPECT_EQ(dialogs.errors(), error.empty() ? Texts{} : Texts{error}) << what;
-        EXPECT_EQ(takeMessages(), c.messages) << what;
-        EXPECT_TRUE(s == before) << what;
-        EXPECT_EQ(bank.CashL.text, "Cash: £20000") << what;
-    }
+    for (const BadAmount& bad : cases)
+        expectRefused(bad);
 }
 
 TEST_F(Bank, OnlyAChangeThatPassesThirtyTwoBitsOverflowsAndItChangesNothing) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "services/TFuel.h"
-#include "support/ScreenTest.h"
+#include "support/AmountTest.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -16,7 +16,7 @@ const char* const kNoMoney = "You do not have the money to buy this amount of fu
 const char* const kTooMuchToSell = "You do not have this amount of fuel to sell!";
 
 // Company 1 on planet C, where fuel costs £40 a ton: 20 tons in a 50-ton tank, £1000 cash.
-struct Fuel : ScreenTest {
+struct Fuel : AmountTest {
     TFuel& fuel = game.Fuel();
 
     void SetUp() override {
@@ -145,13 +145,7 @@ TEST_F(Fuel, HelpShowsThreeMessagesAndContinueLeadsBack) {
 // Every input box of the fuel screen, fed bad amounts: the documented messages in order (the
 // buying box says "sell" too), the conversion error, and never a change.
 TEST_F(Fuel, BadAmountsAreRefusedAndChangeNothing) {
-    struct Case {
-        const Button& button;
-        std::optional<std::string> typed;  // none: Cancel
-        Texts messages;
-        bool notANumber = false;
-    };
-    const Case cases[] = {
+    const BadAmount cases[] = {
         // Buying: 30 tons of room at £40 with £1000.
         {fuel.Button2, "31", {kNoTankSpace, kNoMoney}},  // too much for the tank and the purse
         {fuel.Button2, "26", {kNoMoney}},
@@ -159,35 +153,21 @@ TEST_F(Fuel, BadAmountsAreRefusedAndChangeNothing) {
         {fuel.Button2, "-5", {kNotValid}},
         {fuel.Button2, "-2147483648", {kNotValid}},
         {fuel.Button2, "2147483647", {kNoTankSpace, kNoMoney}},
-        {fuel.Button2, "99999999999", {}, true},
-        {fuel.Button2, "ten", {}, true},
-        {fuel.Button2, "", {}, true},
+        {fuel.Button2, "99999999999", {}, kNotANumber},
+        {fuel.Button2, "ten", {}, kNotANumber},
+        {fuel.Button2, "", {}, kNotANumber},
         {fuel.Button2, std::nullopt, {}},
         // Selling: 20 tons aboard.
         {fuel.Button1, "21", {kTooMuchToSell}},
         {fuel.Button1, "2147483647", {kTooMuchToSell}},
         {fuel.Button1, "0", {kNotValid}},
         {fuel.Button1, "-3", {kNotValid}},
-        {fuel.Button1, "3.5", {}, true},
+        {fuel.Button1, "3.5", {}, kNotANumber},
         {fuel.Button1, std::nullopt, {}},
     };
-    const GameState before = s;
-    for (const Case& c : cases) {
-        const std::string what = c.button.caption + " " + c.typed.value_or("(Cancel)");
-        if (c.typed)
-            answerInput(*c.typed);
-        else
-            cancelInput();
-        const std::string error =
-            c.notANumber ? "'" + *c.typed + "' is not a valid integer value" : "";
-        if (!error.empty()) expectError(error);
-        click(c.button);
-        EXPECT_EQ(dialogs.inputs().size(), 1u) << what;
-        EXPECT_EQ(dialogs.errors(), error.empty() ? Texts{} : Texts{error}) << what;
-        EXPECT_EQ(takeMessages(), c.messages) << what;
-        EXPECT_TRUE(s == before) << what;
-        EXPECT_EQ(fuel.FuelBar.position, 40) << what;
-    }
+    for (const BadAmount& bad : cases)
+        expectRefused(bad);
+    EXPECT_EQ(fuel.FuelBar.position, 40);
 }
 
 }  // namespace
