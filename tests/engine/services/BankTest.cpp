@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "services/BankRules.h"
 #include "services/TBank.h"
 #include "services/TCrew.h"
 #include "services/TPlanetScreen.h"
@@ -111,18 +110,6 @@ TEST_F(Bank, FirstTurnGuidanceOnShowingAndOnContinue) {
     answer(false);  // the hub offers its help again
     click(bank.Button1);
     EXPECT_EQ(takeMessages(), Texts{});
-}
-
-TEST_F(Bank, HelpExplainsTheScreenInNineMessages) {
-    click(bank.Button10);
-    const Texts shown = takeMessages();
-    ASSERT_EQ(shown.size(), 9u);
-    EXPECT_EQ(shown[0], "The left hand side of this screen handles your loan");
-    EXPECT_EQ(shown[3],
-              "Every turn you are charged intrest on your loan which is added to your loan "
-              "balence, to see how much intrest you were charged last turn look at the intrest "
-              "label on the loan side of the screen");
-    EXPECT_EQ(shown[8], "Use the Withdraw and Withdraw Max buttons to decrease your savings");
 }
 
 TEST_F(Bank, BorrowUpToTheLimit) {
@@ -285,20 +272,6 @@ TEST_F(Bank, OnlyAChangeThatPassesThirtyTwoBitsOverflowsAndItChangesNothing) {
     enter(bank.Button4, "3647");  // exactly to the top
     EXPECT_EQ(s.PlayerSavings[2], 2147483647);
     EXPECT_EQ(takeMessages(), Texts{});
-}
-
-TEST(BankRules, InterestGoesToTheNearestPoundHalvesToEven) {
-    const struct {
-        int balance;
-        double rate;
-        int interest;
-    } cases[] = {{100000, 8.5, 8500},  {300, 8.5, 26},  {100, 8.5, 8}, {1, 8.5, 0},
-                 {149500, 8.5, 12708}, {1000, 5.5, 55}, {0, 8.5, 0},   {2147483647, 2.5, 53687091}};
-    for (const auto& c : cases)
-        EXPECT_EQ(interestOn(c.balance, c.rate), c.interest) << c.balance << " at " << c.rate;
-    EXPECT_EQ(largestPayment(500, 200), 200);
-    EXPECT_EQ(largestPayment(500, 500), 500);
-    EXPECT_EQ(largestPayment(500, 900), 500);
 }
 
 // A new company that does nothing in its first turn finds the turn's interest and wages on the

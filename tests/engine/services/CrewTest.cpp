@@ -119,22 +119,6 @@ TEST_F(Crew, PayMaxPaysAllTheCashShortOfTheDebtAndNeverAddsToIt) {
     EXPECT_TRUE(dialogs.confirms().empty());
 }
 
-TEST_F(Crew, HelpShowsFourMessagesAndContinueLeadsBack) {
-    s.PlanetName[1] = "A";
-    s.PlayerPlanet[3] = s.PlayerDestination[3] = 1;
-    click(crew.Button2);
-    EXPECT_EQ(takeMessages(),
-              (Texts{"Your ship takes a certain number of crew each turn",
-                     "You must pay your crew every turn",
-                     "You do not have to pay your crew every turn but thier pay will be stored up "
-                     "as crew debt",
-                     "If you do not pay your crew for a long time they will get angry and could "
-                     "revolt causeing you to be out of the game"}));
-    click(crew.Button3);
-    EXPECT_TRUE(game.isVisible(ScreenId::PlanetScreen));
-    EXPECT_FALSE(game.isVisible(ScreenId::Crew));
-}
-
 // The crew's input box, fed bad amounts: the documented messages in order, the conversion
 // error, and never a change.
 TEST_F(Crew, BadAmountsAreRefusedAndChangeNothing) {

@@ -126,22 +126,6 @@ TEST_F(Fuel, SellingAtTheSamePriceAsksFirst) {
     EXPECT_EQ(takeMessages(), Texts{"You have no fuel to sell!"});
 }
 
-TEST_F(Fuel, HelpShowsThreeMessagesAndContinueLeadsBack) {
-    s.PlanetName[3] = "C";
-    s.PlayerDestination[1] = 3;
-    click(fuel.Button4);
-    EXPECT_EQ(takeMessages(),
-              (Texts{"Your ship uses some fuel every turn if you run out of fuelyou will have to "
-                     "pay for a tow",
-                     "The bar at the top of the screen tells you what percentage of fuel you have "
-                     "left so does the labels above, the fuel price(This changes for every "
-                     "planet)and your cash are also displayed.",
-                     "To buy and sell fuel use the buttons above."}));
-    click(fuel.Button3);
-    EXPECT_TRUE(game.isVisible(ScreenId::PlanetScreen));
-    EXPECT_FALSE(game.isVisible(ScreenId::Fuel));
-}
-
 // Every input box of the fuel screen, fed bad amounts: the documented messages in order (the
 // buying box says "sell" too), the conversion error, and never a change.
 TEST_F(Fuel, BadAmountsAreRefusedAndChangeNothing) {
