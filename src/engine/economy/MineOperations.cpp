@@ -12,6 +12,14 @@ Int mineValue(Int reserve, Int maxProduction, Int maintenance, Int minPrice) {
     return inGround + maxProduction * 10 + upkeep;
 }
 
+Int totalMineProduction(const GameState& s, Int c, Int t, Int g) {
+    const Int* production = s.MineProduction.row(c, t, g);
+    Int total = 0;
+    for (int k = 0; k < kMineSlots; ++k)
+        total += production[k];
+    return total;
+}
+
 int64_t mineUpkeepTotal(const GameState& s, Int c) {
     int64_t total = 0;
     for (int t = 1; t <= kPlanets; ++t)

@@ -13,6 +13,11 @@ class World;
 // below 0 counts against the value.
 Int mineValue(Int reserve, Int maxProduction, Int maintenance, Int minPrice);
 
+// The output the company has set for its mines of one raw good on one planet, the sum of the
+// five slots' production levels: what the mines screen stores as the mines' output and what the
+// sales office plans with.
+Int totalMineProduction(const GameState& s, Int company, Int planet, Int good);
+
 // The upkeep of all the company's mines in a turn; 0 means it owns none. Summed in 64 bits.
 int64_t mineUpkeepTotal(const GameState& s, Int company);
 

@@ -8,6 +8,7 @@
 #include "../state/World.h"
 #include "Manufacturing.h"
 #include "Market.h"
+#include "MineOperations.h"
 #include "Payment.h"
 
 namespace quorvex {
@@ -74,15 +75,8 @@ PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
     const GoodWeights weights(s);
     for (int t = 1; t <= kPlanets; ++t) {
         // The mines' total set production per raw good, for the screens and the plan.
-        // (the five slots of the seven raw goods of one planet lie one after the other)
-        Int* mineOutput = s.MineOutput.row(c, t);
-        const Int* production = s.MineProduction.row(c, t, 1);
-        for (int g = 0; g < kRawGoods; ++g) {
-            Int output = 0;
-            for (int k = 0; k < kMineSlots; ++k)
-                output += production[g * kMineSlots + k];
-            mineOutput[g] = output;
-        }
+        for (int g = 1; g <= kRawGoods; ++g)
+            s.MineOutput(c, t, g) = totalMineProduction(s, c, t, g);
 
         const Int* stock = s.WarehouseStock.row(c, t);
         const Int* buyAdjust = s.SalesBuyAdjust.row(c, t);
