@@ -1,16 +1,42 @@
 #include "ProductionInfoWindow.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "Backgrounds.h"
+#include "IndustryLayout.h"
 #include "kit/WindowKit.h"
 
 namespace quorvex::ui {
 
 ProductionInfoWindow::ProductionInfoWindow(QWidget* parent)
     : GameWindow(ScreenId::ProductionInfo, parent) {
-    content()->addStretch(1);
-    addAll(buttonRow(), {makeButton("Button5")});  // Continue
+    setBackground(kHubBackground);
+    auto* columns = new QHBoxLayout;
+
+    // The grid scrolls when a planet holds more mines than the window shows.
+    QTableWidget* mines = makeGrid("Plyrmines");
+    mines->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
+    columns->addWidget(mines, 1, Qt::AlignLeft);
+
+    // The figures and the planet list down the side.
+    auto* side = new QVBoxLayout;
+    Panel* figures = makePanel();
+    for (const char* name : {"CashL", "PlanetL", "YouronL", "WareCapL", "TotalWeightL"})
+        panelLayout(figures)->addWidget(makeFigure(name));
+    side->addWidget(figures);
+    side->addSpacing(12);
+    side->addWidget(makeFullList("PLanetList", kPlanetEntries, 120), 0, Qt::AlignLeft);
+    side->addStretch(1);
+    columns->addLayout(side);
+    content()->addLayout(columns, 1);
+
+    // Help, Previous, Next, Totals Only / Show All, Continue
+    addAll(buttonRow(), {makeButton("Button1"), makeButton("Last"), makeButton("Next"),
+                         makeButton("ShowallToggler"), makeButton("Button5")});
 }
 
 }  // namespace quorvex::ui
