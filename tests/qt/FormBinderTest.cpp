@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "industry/TProduction.h"
 #include "kit/QtDialogs.h"
 #include "kit/RadioGroupBox.h"
 #include "kit/WindowKit.h"
@@ -148,6 +150,25 @@ private slots:
         QCOMPARE(selected.size(), 12);  // the whole row but its heading cell
         for (QTableWidgetItem* item : selected)
             QCOMPARE(item->row(), 3);
+    }
+
+    void aGridTakingTheFocusChoosesNothing() {
+        BoundGame t;
+        t.startTwoPlayerGame();
+        t.dialogs.answerConfirm(false);
+        t.click(ScreenId::RankingScreen, "BeginTurn");
+        t.click(ScreenId::PlanetScreen, "Button6");  // the mines: a click on a grid sets buttons
+        auto* table = t.widget<QTableWidget>(ScreenId::Production, "Plyrmines");
+        const auto& screen = t.game.Production();
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(table, &tabbedIn);
+        QVERIFY(screen.Buy.enabled);
+        QCOMPARE(screen.Plyrmines.row(), -1);
+        QVERIFY(table->selectedItems().isEmpty());
+
+        QTest::keyClick(table, Qt::Key_Down);  // the keys still choose
+        QCOMPARE(screen.Plyrmines.row(), 1);
+        QVERIFY(!screen.Buy.enabled);
     }
 
     void popupMenuFollowsThePressAndForwardsTheChoice() {

@@ -150,9 +150,14 @@ void syncGrid(const StringGrid& g, QTableWidget* w) {
                               g.rowSelect
                                   ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
                                   : QItemSelectionModel::ClearAndSelect);
-    } else if (w->currentRow() >= 0 || !w->selectedItems().isEmpty()) {
-        w->setCurrentItem(nullptr);
-        w->clearSelection();
+    } else if (g.rowCount() > 0 && g.colCount() > 0) {
+        // Nothing chosen: the current cell rests, unselected, on the first cell. A grid without
+        // a current cell makes one of its own when it takes the focus, and that would reach the
+        // game as the person's click.
+        const QModelIndex rest = w->model()->index(0, 0);
+        if (w->currentIndex() != rest)
+            w->selectionModel()->setCurrentIndex(rest, QItemSelectionModel::NoUpdate);
+        if (!w->selectedItems().isEmpty()) w->clearSelection();
     }
 }
 
