@@ -24,16 +24,7 @@ GDInfoWindow::GDInfoWindow(QWidget* parent) : GameWindow(ScreenId::GDInfo, paren
     goods->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
     columns->addWidget(goods, 1, Qt::AlignLeft);
 
-    // The figures and the planet list down the side.
-    auto* side = new QVBoxLayout;
-    Panel* figures = makePanel();
-    for (const char* name : {"CashL", "PlntNamel", "PlanetL"})
-        panelLayout(figures)->addWidget(makeFigure(name));
-    side->addWidget(figures);
-    side->addSpacing(12);
-    side->addWidget(makeFullList("PLanetList", kPlanetEntries, 120), 0, Qt::AlignLeft);
-    side->addStretch(1);
-    columns->addLayout(side);
+    columns->addLayout(overviewSide({"CashL", "PlntNamel", "PlanetL"}));
     content()->addLayout(columns, 1);
 
     // Help, Previous, Next, Continue

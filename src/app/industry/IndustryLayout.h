@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QVBoxLayout>
+#include <initializer_list>
 
 #include "kit/WindowKit.h"
 
@@ -24,6 +26,19 @@ inline QListWidget* makeFullList(const char* name, int entries, int width) {
     const int entryHeight = list->fontMetrics().height() + 4;
     list->setFixedSize(width, entries * entryHeight + 2 * list->frameWidth() + 4);
     return list;
+}
+
+// The side column of an overview: its figures in a panel, and the planet list beneath.
+inline QVBoxLayout* overviewSide(std::initializer_list<const char*> figureNames) {
+    auto* side = new QVBoxLayout;
+    Panel* figures = makePanel();
+    for (const char* name : figureNames)
+        panelLayout(figures)->addWidget(makeFigure(name));
+    side->addWidget(figures);
+    side->addSpacing(12);
+    side->addWidget(makeFullList("PLanetList", kPlanetEntries, 120), 0, Qt::AlignLeft);
+    side->addStretch(1);
+    return side;
 }
 
 }  // namespace quorvex::ui

@@ -22,16 +22,7 @@ ProductionInfoWindow::ProductionInfoWindow(QWidget* parent)
     mines->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Expanding);
     columns->addWidget(mines, 1, Qt::AlignLeft);
 
-    // The figures and the planet list down the side.
-    auto* side = new QVBoxLayout;
-    Panel* figures = makePanel();
-    for (const char* name : {"CashL", "PlanetL", "YouronL", "WareCapL", "TotalWeightL"})
-        panelLayout(figures)->addWidget(makeFigure(name));
-    side->addWidget(figures);
-    side->addSpacing(12);
-    side->addWidget(makeFullList("PLanetList", kPlanetEntries, 120), 0, Qt::AlignLeft);
-    side->addStretch(1);
-    columns->addLayout(side);
+    columns->addLayout(overviewSide({"CashL", "PlanetL", "YouronL", "WareCapL", "TotalWeightL"}));
     content()->addLayout(columns, 1);
 
     // Help, Previous, Next, Totals Only / Show All, Continue
