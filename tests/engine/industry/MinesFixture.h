@@ -1,13 +1,13 @@
 #pragma once
 
 #include "state/Catalogue.h"
-#include "support/ScreenTest.h"
+#include "support/AmountTest.h"
 
 namespace quorvex::testing {
 
 // Company 2, its ship on planet C with £100000 and a credit limit of £150000, in the fixed world
 // of goods and planets (Iron: 1.25 tons a unit, lowest price 350).
-struct MinesFixture : ScreenTest {
+struct MinesFixture : AmountTest {
     static constexpr int kC = 2;
     static constexpr int kShip = 3;
     static constexpr int kIron = 1;

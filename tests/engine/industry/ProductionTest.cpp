@@ -284,33 +284,22 @@ TEST_F(MinesScreen, SellAndSetProductionWithoutAMineSayWhyAndChangeNothing) {
 TEST_F(MinesScreen, SetProductionChecksEveryBoundAndKeepsTheOldLevelOnAnyRefusal) {
     own(kShip, kIron, 1, {40, 300, 100, 50, 7});
     show();
-    struct Case {
-        const char* typed;
-        Texts messages;
-        const char* error;
+    pick(screen.Plyrmines, 0, 1);
+    const Button& prd = screen.Prd;
+    const BadAmount cases[] = {
+        {prd, "60", {kOverMax, kOverReserve}},
+        {prd, "45", {kOverReserve}},
+        {prd, "-1", {kNegative}},
+        {prd, "-2147483648", {kNegative}},
+        {prd, "2147483647", {kOverMax, kOverReserve}},
+        {prd, "99999999999", {}, kNotANumber},
+        {prd, "12.5", {}, kNotANumber},
+        {prd, "ten", {}, kNotANumber},
+        {prd, "", {}, kNotANumber},
+        {prd, std::nullopt, {}},
     };
-    const Case cases[] = {
-        {"60", {kOverMax, kOverReserve}, nullptr},
-        {"45", {kOverReserve}, nullptr},
-        {"-1", {kNegative}, nullptr},
-        {"-2147483648", {kNegative}, nullptr},
-        {"2147483647", {kOverMax, kOverReserve}, nullptr},
-        {"99999999999", {}, "'99999999999' is not a valid integer value"},
-        {"12.5", {}, "'12.5' is not a valid integer value"},
-        {"ten", {}, "'ten' is not a valid integer value"},
-        {"", {}, "'' is not a valid integer value"},
-    };
-    const GameState before = s;
-    for (const Case& c : cases) {
-        if (c.error != nullptr) expectError(c.error);
-        setProduction(1, c.typed);
-        EXPECT_EQ(takeMessages(), c.messages) << c.typed;
-        EXPECT_TRUE(s == before) << c.typed;
-    }
-    cancelInput();
-    click(screen.Prd);
-    EXPECT_TRUE(s == before);
-    EXPECT_EQ(takeMessages(), Texts{});
+    for (const BadAmount& bad : cases)
+        expectRefused(bad);
 
     setProduction(1, " 40 ");
     EXPECT_EQ(s.MineProduction(kC, kShip, kIron, 1), 40);
