@@ -105,7 +105,7 @@ void BM_RefreshCompanyView(benchmark::State& state) {
     for (auto _ : state) {
         s.PlanetAmount(turn % kPlanets + 1, turn % kGoods + 1) += 1;
         ++turn;
-        us += timed([&] { refreshCompanyView(s, 9); });
+        us += timed([&] { refreshCompanyView(w.game.world(), 9); });
     }
     besideCopy(state, s, us / static_cast<double>(state.iterations()));
 }

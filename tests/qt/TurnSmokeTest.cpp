@@ -1,11 +1,16 @@
 // A first turn played through the real windows: new game, two players, the hub, the travel map,
 // and the ranking handing the turn to the second company.
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QTest>
+#include <fstream>
 
+#include "journal/Replay.h"
 #include "kit/ClickableLabel.h"
 #include "services/TTravelscr.h"
 #include "support/BoundGame.h"
@@ -87,6 +92,52 @@ private slots:
         QCOMPARE(t.game.state.CurrentPlayer.get(), 2);
         QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
         QCOMPARE(t.dialogs.unanswered(), std::size_t{0});
+    }
+
+    // What the person did in the windows, journalled, plays again without them to the same store:
+    // typed names, choices, a question, an input box with a mistake, grid clicks, the end of turn.
+    void aJournalOfTheWindowsReplaysToTheSameStore() {
+        const QString path = QDir::temp().filePath(QStringLiteral("quorvex-windows.journal"));
+        BoundGame t;
+        {
+            JournalWriter writer(path.toStdString());
+            t.game.setJournal([&writer](const Record& r) { writer.write(r); });
+            t.start();
+            t.click(ScreenId::GameMenu, "Button2");
+            t.choose(ScreenId::NGScreen, "NOP", 1);
+            auto* name2 = t.widget<QLineEdit>(ScreenId::NGScreen, "N2");
+            name2->selectAll();
+            QTest::keyClicks(name2, "Ajax Freight");
+            t.click(ScreenId::NGScreen, "Button1");
+            t.dialogs.answerConfirm(false);
+            t.click(ScreenId::RankingScreen, "BeginTurn");
+            t.click(ScreenId::PlanetScreen, "Button456");  // Passengers
+            auto* grid = t.widget<QTableWidget>(ScreenId::Psngrs, "Passengers");
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualItemRect(grid->item(4, 2)).center());
+            t.dialogs.answerInput("20OO");
+            t.click(ScreenId::Psngrs, "Button3");  // Change Price, mistyped
+            t.dialogs.answerInput("2000");
+            t.click(ScreenId::Psngrs, "Button3");
+            t.dialogs.answerConfirm(false);  // asked again on coming back to the hub
+            t.click(ScreenId::Psngrs, "Button4");
+            t.click(ScreenId::PlanetScreen, "Button1");  // GO
+            QTest::mouseClick(t.widget<ui::ClickableLabel>(ScreenId::Travelscr, "PLanet5"),
+                              Qt::LeftButton);
+            t.game.setJournal(nullptr);
+        }
+        QCOMPARE(t.game.state.PlayerName[2], std::string("Ajax Freight"));
+        QCOMPARE(t.game.state.TicketPrice[1].get(), 2000);
+        QCOMPARE(t.dialogs.errors(),
+                 std::vector<std::string>{"'20OO' is not a valid integer value"});
+
+        std::ifstream in(path.toStdString());
+        Replay replay(readJournal(in));
+        Game again(replay.person());
+        QCOMPARE(replay.run(again), std::string());
+        QVERIFY(again.state == t.game.state);
+        QVERIFY(again.isVisible(ScreenId::RankingScreen));
+        QFile::remove(path);
     }
 };
 

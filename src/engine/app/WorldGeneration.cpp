@@ -16,36 +16,10 @@ void setUpCompanies(const World& world) {
     for (int i = 1; i <= kCompanies; ++i) {
         s.TurnOrder[i] = i;
         s.PlayerActive[i] = false;
-        s.PlayerCash[i] = 100000;
-        s.PlayerLoan[i] = 100000;
-        s.PlayerCreditLimit[i] = 150000;
-        s.LoanInterestRate[i] = 8.5;
-        s.PlayerSavings[i] = 0;
-        s.SavingsInterestRate[i] = 5.5;
-        s.LoanInterest[i] = 0;
-        s.SavingsInterest[i] = 0;
-        s.PlayerLastNetWorth[i] = 0;
+        setNewCompanyFigures(s, i);
         // Planet 12 is never a starting planet: eleven choices.
         s.PlayerPlanet[i] = world.random(11) + 1;
-        s.ShipFuel[i] = 50;
-        s.FuelTankSpace[i] = 50;
-        s.CrewWage[i] = 500;
-        s.CrewCount[i] = 2;
-        s.CrewDebt[i] = 0;
-        s.CrewMood[i] = 1;
-        s.ShipHullSize[i] = 250;
-        s.EngineSize[i] = 20;
-        s.EngineSpeed[i] = 1;
-        s.EngineEfficiency[i] = 25;
-        // 5 crew places, 160 tons of space, 90 of them free, room for 15 passengers
-        recomputeHullFigures(s, i);
-        s.AdvDone[i] = false;
-        s.AdvIndAmountGood[i] = true;
-        s.AdvRtlAmountGood[i] = true;
-        s.TicketPrice[i] = 1500;
-        s.PsngrPickedUp[i] = false;
         s.PsngrDestination[i] = s.PlayerPlanet[i];
-        s.PlayerReserved[i] = 0;
         s.PlayerDestination[i] = world.random(11) + 1;
         s.PlayerNextPlanet[i] = s.PlayerDestination[i];
     }
@@ -118,6 +92,36 @@ void setUpCompanyMarkets(GameState& s) {
 }
 
 }  // namespace
+
+void setNewCompanyFigures(GameState& s, Int i) {
+    s.PlayerCash[i] = 100000;
+    s.PlayerLoan[i] = 100000;
+    s.PlayerCreditLimit[i] = 150000;
+    s.LoanInterestRate[i] = 8.5;
+    s.PlayerSavings[i] = 0;
+    s.SavingsInterestRate[i] = 5.5;
+    s.LoanInterest[i] = 0;
+    s.SavingsInterest[i] = 0;
+    s.PlayerLastNetWorth[i] = 0;
+    s.ShipFuel[i] = 50;
+    s.FuelTankSpace[i] = 50;
+    s.CrewWage[i] = 500;
+    s.CrewCount[i] = 2;
+    s.CrewDebt[i] = 0;
+    s.CrewMood[i] = 1;
+    s.ShipHullSize[i] = 250;
+    s.EngineSize[i] = 20;
+    s.EngineSpeed[i] = 1;
+    s.EngineEfficiency[i] = 25;
+    // 5 crew places, 160 tons of space, 90 of them free, room for 15 passengers
+    recomputeHullFigures(s, i);
+    s.AdvDone[i] = false;
+    s.AdvIndAmountGood[i] = true;
+    s.AdvRtlAmountGood[i] = true;
+    s.TicketPrice[i] = 1500;
+    s.PsngrPickedUp[i] = false;
+    s.PlayerReserved[i] = 0;
+}
 
 void generateWorld(const World& world) {
     GameState& s = world.state;

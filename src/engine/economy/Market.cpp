@@ -13,41 +13,6 @@ namespace {
 
 constexpr int kMarkets = kPlanets * kGoods;
 
-// The market price rule depends on nothing but the good's price range, the amount and the
-// demand. Most companies see a market exactly as the planet does (no advertising there) and a
-// trade moves only a few markets, so the last prices worked out for each market are handed out
-// again for as long as the four figures they came from stay the same. Keyed on all four, the
-// memo can never give a price the rule would not.
-class PriceMemo {
-public:
-    const Prices& prices(int market, Int minPrice, Int maxPrice, Int amount, Int demand) {
-        Entry& e = entries_[market];
-        const uint64_t range = pack(minPrice, maxPrice);
-        const uint64_t view = pack(amount, demand);
-        if (!e.valid || e.range != range || e.view != view) {
-            e.prices = marketPrice(minPrice, maxPrice, amount, demand);
-            e.range = range;
-            e.view = view;
-            e.valid = true;
-        }
-        return e.prices;
-    }
-
-private:
-    static uint64_t pack(Int a, Int b) {
-        return (uint64_t{static_cast<uint32_t>(a.get())} << 32) | static_cast<uint32_t>(b.get());
-    }
-    struct Entry {
-        uint64_t range = 0;
-        uint64_t view = 0;
-        Prices prices;
-        bool valid = false;
-    };
-    std::array<Entry, kMarkets> entries_{};
-};
-
-thread_local PriceMemo memo;
-
 // Rows of the store are taken by pointer where the loops are hot: the indices are checked once,
 // where the row is taken, and are valid by construction within it. The values are still Int, so
 // every sum stays checked. One planet's 25 goods:
@@ -97,9 +62,9 @@ struct PlanetMarkets {
 // prices them by the market price rule. When `planetPriced` is set the planet's own prices were
 // just worked out from the planet's present figures, so a row the company sees exactly as the
 // planet does takes them as they stand.
-void viewGoods(const PlanetMarkets& planet, const CompanyView& view, int at, int from, int to,
-               bool amountTicked, bool demandTicked, const Int* amountAdj, const Int* demandAdj,
-               bool planetPriced) {
+void viewGoods(PriceMemo& memo, const PlanetMarkets& planet, const CompanyView& view, int at,
+               int from, int to, bool amountTicked, bool demandTicked, const Int* amountAdj,
+               const Int* demandAdj, bool planetPriced) {
     const Int* planetAmount = planet.amount + at;
     const Int* planetDemand = planet.demand + at;
     Int* amount = view.amount + at;
@@ -142,10 +107,9 @@ void viewGoods(const PlanetMarkets& planet, const CompanyView& view, int at, int
         std::copy(planet.band3 + at + from, planet.band3 + at + to, band3 + from);
         return;
     }
-    PriceMemo& known = memo;
     for (int g = from; g < to; ++g) {
         const Prices& p =
-            known.prices(at + g, planet.minPrice[g], planet.maxPrice[g], amount[g], demand[g]);
+            memo.prices(at + g, planet.minPrice[g], planet.maxPrice[g], amount[g], demand[g]);
         retail[g] = p.P;
         band1[g] = p.B1;
         band2[g] = p.B2;
@@ -154,14 +118,14 @@ void viewGoods(const PlanetMarkets& planet, const CompanyView& view, int at, int
 }
 
 // Sub-step 4 for one company over every planet and good.
-void viewMarkets(GameState& s, Int company, bool planetPriced) {
+void viewMarkets(PriceMemo& memo, GameState& s, Int company, bool planetPriced) {
     const PlanetMarkets planet(s);
     const CompanyView view(s, company);  // a company number outside 1..18 stops here
     for (int t = 0; t < kPlanets; ++t) {
         const int at = t * kGoods;
-        viewGoods(planet, view, at, 0, kIndustrialGoods, view.indAmountTicks[t],
+        viewGoods(memo, planet, view, at, 0, kIndustrialGoods, view.indAmountTicks[t],
                   view.indDemandTicks[t], view.indAmountAdj, view.indDemandAdj, planetPriced);
-        viewGoods(planet, view, at, kIndustrialGoods, kGoods, view.rtlAmountTicks[t],
+        viewGoods(memo, planet, view, at, kIndustrialGoods, kGoods, view.rtlAmountTicks[t],
                   view.rtlDemandTicks[t], view.rtlAmountAdj, view.rtlDemandAdj, planetPriced);
     }
 }
@@ -187,7 +151,7 @@ void moveSupplyAndDemand(const World& world) {
 }
 
 // Sub-step 2: the planet's own prices.
-void pricePlanets(GameState& s) {
+void pricePlanets(PriceMemo& memo, GameState& s) {
     for (int t = 1; t <= kPlanets; ++t) {
         const Int* amount = planetRow(s.PlanetAmount, t);
         const Int* demand = planetRow(s.PlanetDemand, t);
@@ -242,18 +206,18 @@ void workOutAdvertising(GameState& s) {
 
 }  // namespace
 
-void refreshCompanyView(GameState& s, Int company) {
+void refreshCompanyView(const World& world, Int company) {
     // Called after trades, which move planet amounts without repricing the planet.
-    viewMarkets(s, company, false);
+    viewMarkets(world.prices, world.state, company, false);
 }
 
 void marketStep(const World& world) {
     GameState& s = world.state;
     moveSupplyAndDemand(world);
-    pricePlanets(s);
+    pricePlanets(world.prices, s);
     workOutAdvertising(s);
     for (int c = 1; c <= kCompanies; ++c)
-        viewMarkets(s, c, true);
+        viewMarkets(world.prices, s, c, true);
 }
 
 }  // namespace quorvex

@@ -12,6 +12,6 @@ void marketStep(const World& world);
 
 // Rebuilds one company's view of every market (amount, demand and prices) from the planets'
 // figures and its advertising. The sales office calls it after buying and after selling.
-void refreshCompanyView(GameState& s, Int company);
+void refreshCompanyView(const World& world, Int company);
 
 }  // namespace quorvex

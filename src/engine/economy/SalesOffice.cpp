@@ -150,7 +150,7 @@ void salesOfficeBuy(const World& world, Int c, const PurchaseCost& cost) {
                 }
         }
     }
-    refreshCompanyView(s, c);
+    refreshCompanyView(world, c);
     if (!allBought)
         world.tellCompany(c,
                           " There was not enough goods avalible for you to buy"
@@ -198,7 +198,7 @@ void salesOfficeSell(const World& world, Int c) {
     }
     // The view was rebuilt after the purchases, and nothing it is built from has changed since
     // unless something was sold here.
-    if (marketsMoved) refreshCompanyView(s, c);
+    if (marketsMoved) refreshCompanyView(world, c);
 }
 
 }  // namespace quorvex

@@ -169,11 +169,14 @@ void Game::perform(const std::function<void()>& action) {
         action();
         return;
     }
-    const auto stateBefore = std::make_unique<GameState>(state);
+    // The copy to go back to lives as long as the game: a fresh 600 kB for every action would be
+    // memory the system has to clear each time.
+    if (!stateBefore_) stateBefore_ = std::make_unique<GameState>();
+    *stateBefore_ = state;
     const auto visibleBefore = visible_;
     const Views viewsBefore = rememberViews();
     const auto undo = [&] {
-        state = *stateBefore;
+        state = *stateBefore_;
         recallViews(viewsBefore);
         restoreVisibility(visibleBefore);
     };

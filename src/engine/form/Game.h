@@ -96,7 +96,8 @@ public:
 
     // The store, the generator and the message boxes, for the rules that run between screens.
     World world() {
-        return World(state, *random_, [this](const std::string& text) { dialogs.message(text); });
+        return World(state, *random_, prices_,
+                     [this](const std::string& text) { dialogs.message(text); });
     }
 
     // Where the main menu takes its seed when it is shown: the clock, unless a tool, a test or a
@@ -176,6 +177,8 @@ private:
     void closePopups();
 
     std::unique_ptr<quorvex::Random> random_;
+    PriceMemo prices_;
+    std::unique_ptr<GameState> stateBefore_;  // the store as it was before the action in hand
     std::array<std::unique_ptr<Screen>, kScreenCount> screens_;
     std::array<bool, kScreenCount> visible_{};
     int depth_ = 0;

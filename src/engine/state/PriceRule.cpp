@@ -54,4 +54,25 @@ Prices marketPrice(Int minPrice, Int maxPrice, Int amount, Int demand, PriceVari
     return {Int::fromWide(p), Int::fromWide(b1), Int::fromWide(b2), Int::fromWide(b3)};
 }
 
+namespace {
+
+uint64_t pack(Int a, Int b) {
+    return (uint64_t{static_cast<uint32_t>(a.get())} << 32) | static_cast<uint32_t>(b.get());
+}
+
+}  // namespace
+
+const Prices& PriceMemo::prices(int market, Int minPrice, Int maxPrice, Int amount, Int demand) {
+    Entry& e = entries_.at(static_cast<std::size_t>(market));
+    const uint64_t range = pack(minPrice, maxPrice);
+    const uint64_t view = pack(amount, demand);
+    if (!e.valid || e.range != range || e.view != view) {
+        e.prices = marketPrice(minPrice, maxPrice, amount, demand);
+        e.range = range;
+        e.view = view;
+        e.valid = true;
+    }
+    return e.prices;
+}
+
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "GameState.h"
+#include "PriceRule.h"
 #include "Random.h"
 
 namespace quorvex {
@@ -14,11 +15,13 @@ namespace quorvex {
 class World {
 public:
     using Show = std::function<void(const std::string&)>;
-    World(GameState& state, Random& generator, Show show)
-        : state(state), generator(generator), show_(std::move(show)) {}
+    World(GameState& state, Random& generator, PriceMemo& prices, Show show)
+        : state(state), generator(generator), prices(prices), show_(std::move(show)) {}
 
     GameState& state;
     Random& generator;
+    // The market price rule's last answers, which the market's rules ask first.
+    PriceMemo& prices;
 
     // Random(n): a whole number from 0 to n - 1 from the program-wide generator.
     Int random(Int n) const { return generator.draw(n); }

@@ -24,7 +24,7 @@ struct MarketStep : ::testing::Test {
     void SetUp() override {
         newWorld(t);
         for (int c = 1; c <= kCompanies; ++c)
-            refreshCompanyView(s, c);
+            refreshCompanyView(t.game.world(), c);
     }
     void run() {
         WorldScript w([this](int, int index) {
@@ -178,7 +178,7 @@ TEST_F(MarketStep, AViewNeverGoesBelowZero) {
     }
     // A planet bought below 0 on the buy screen shows 0 to a company refreshed afterwards.
     s.PlanetAmount(3, 14) = -40;
-    refreshCompanyView(s, 6);
+    refreshCompanyView(t.game.world(), 6);
     EXPECT_EQ(s.PlayerAmount(6, 3, 14), 0);
     EXPECT_EQ(s.PlayerRetailPrice(6, 3, 14), s.GoodMaxPrice[14]);
 }
@@ -188,7 +188,7 @@ TEST_F(MarketStep, RefreshRebuildsOneCompanyFromTheCurrentFigures) {
     const GameState before = s;
     // The sales office took 50 off the market; only its own company's view is rebuilt.
     s.PlanetAmount(4, 20) -= 50;
-    refreshCompanyView(s, 4);
+    refreshCompanyView(t.game.world(), 4);
     EXPECT_EQ(s.PlayerAmount(4, 4, 20), before.PlanetAmount(4, 20) - 50);
     expectPricedByTheRule(4, 4, 20);
     EXPECT_EQ(s.PlayerAmount(5, 4, 20), before.PlanetAmount(4, 20));
@@ -196,17 +196,17 @@ TEST_F(MarketStep, RefreshRebuildsOneCompanyFromTheCurrentFigures) {
 
     // A random event raised the top price: the same amount and demand now price differently.
     s.PlanetAmount(4, 20) = 0;
-    refreshCompanyView(s, 4);
+    refreshCompanyView(t.game.world(), 4);
     EXPECT_EQ(s.PlayerRetailPrice(4, 4, 20), 1250);
     s.GoodMaxPrice[20] = 2000;
-    refreshCompanyView(s, 4);
+    refreshCompanyView(t.game.world(), 4);
     EXPECT_EQ(s.PlayerRetailPrice(4, 4, 20), 2000);
     EXPECT_EQ(s.PlayerIndPrice3(4, 4, 20), 2000);
 
     // Back as it was: back to the old prices.
     s.GoodMaxPrice[20] = 1250;
     s.PlanetAmount(4, 20) = before.PlanetAmount(4, 20);
-    refreshCompanyView(s, 4);
+    refreshCompanyView(t.game.world(), 4);
     EXPECT_EQ(s.PlayerAmount, before.PlayerAmount);
     EXPECT_EQ(s.PlayerRetailPrice, before.PlayerRetailPrice);
     EXPECT_EQ(s.PlayerIndPrice1, before.PlayerIndPrice1);
@@ -215,8 +215,8 @@ TEST_F(MarketStep, RefreshRebuildsOneCompanyFromTheCurrentFigures) {
 }
 
 TEST_F(MarketStep, FiguresBeyond32BitsStopTheStepInsteadOfWrapping) {
-    EXPECT_THROW(refreshCompanyView(s, 0), GameError);
-    EXPECT_THROW(refreshCompanyView(s, 19), GameError);
+    EXPECT_THROW(refreshCompanyView(t.game.world(), 0), GameError);
+    EXPECT_THROW(refreshCompanyView(t.game.world(), 19), GameError);
 
     // 104 % of a capped supply plus a doubling campaign does not fit.
     s.PlanetSupply(1, 1) = 1000000000;
@@ -283,7 +283,7 @@ TEST(MarketViews, AlwaysTheRulesPricesThroughTurnsTradesAndPriceChanges) {
         s.PlanetAmount(pick.draw(12) + 1, pick.draw(25) + 1) = -3;
         s.GoodMaxPrice[pick.draw(25) + 1] += 100;
         for (int c : {turn + 1, turn + 2, 18 - turn}) {
-            refreshCompanyView(s, c);
+            refreshCompanyView(t.game.world(), c);
             expectRuleFor(c);
         }
     }

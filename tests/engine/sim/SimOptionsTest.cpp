@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "SimOptions.h"
@@ -115,6 +117,64 @@ TEST(SimOptions, RefusesBadLinesWithAMessageNamingTheProblem) {
     auto emptySave = goodLine();
     emptySave.insert(emptySave.end(), {"--save", ""});
     EXPECT_EQ(parseOptions(emptySave).error, "--save needs a file name");
+}
+
+TEST(SimOptions, AJournalToWriteOrToReplay) {
+    auto journalled = with(goodLine(), "--human-policy", "random");
+    journalled.insert(journalled.end(), {"--journal", "j.txt"});
+    const ParsedOptions parsed = parseOptions(journalled);
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->policy, HumanPolicy::Random);
+    EXPECT_EQ(parsed.options->journalFile, "j.txt");
+    EXPECT_FALSE(parsed.replay);
+
+    const ParsedOptions replay =
+        parseOptions({"--replay", "j.txt", "--dump", "b.Game", "--verbose"});
+    ASSERT_TRUE(replay.replay) << replay.error;
+    EXPECT_FALSE(replay.options);
+    EXPECT_EQ(replay.replay->journalFile, "j.txt");
+    EXPECT_EQ(replay.replay->dumpFile, "b.Game");
+    EXPECT_TRUE(replay.replay->verbose);
+
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--replay", "j.txt", "--seed", "3"}, "--seed cannot be given with --replay"},
+        {{"--replay", ""}, "--replay needs a file name"},
+        {{"--replay", "j.txt", "--dump", ""}, "--dump needs a file name"},
+        {[] {
+             auto args = goodLine();
+             args.insert(args.end(), {"--dump", "b.Game"});
+             return args;
+         }(),
+         "--dump needs --replay"},
+        {[] {
+             auto args = goodLine();
+             args.insert(args.end(), {"--journal", ""});
+             return args;
+         }(),
+         "--journal needs a file name"},
+    };
+    for (const auto& [args, message] : refused) {
+        const ParsedOptions p = parseOptions(args);
+        EXPECT_FALSE(p.options || p.replay) << message;
+        EXPECT_EQ(p.error, message);
+    }
+}
+
+TEST(SimCommandLine, AReplayThatCannotBeReadOrDivergesExitsWithOne) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto missing = (dir / "quorvex-no-such.journal").string();
+    std::ostringstream out, err;
+    EXPECT_EQ(runSim({"--replay", missing}, out, err), 1);
+    EXPECT_EQ(err.str(), "quorvex-sim: the journal \"" + missing + "\" cannot be read\n");
+
+    const auto wrong = dir / "quorvex-wrong.journal";
+    std::ofstream(wrong) << "quorvex-journal\t1\nseed\t5\naction\tTBank\tButton1\tclick\n";
+    std::ostringstream out2, err2;
+    EXPECT_EQ(runSim({"--replay", wrong.string()}, out2, err2), 1);
+    EXPECT_EQ(err2.str(),
+              "replay diverged at line 3: expected action\tTBank\tButton1\tclick, got a control "
+              "that cannot take it now\n");
+    std::filesystem::remove(wrong);
 }
 
 TEST(SimCommandLine, BadLineExitsWithUsageAndPlaysNothing) {

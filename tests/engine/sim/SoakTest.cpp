@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 
 #include "Invariants.h"
+#include "RandomPlayer.h"
 #include "Simulator.h"
+#include "journal/Replay.h"
 
 using namespace quorvex;
 using namespace quorvex::sim;
@@ -54,4 +60,61 @@ TEST(Soak, AThousandGameTurnsKeepTheStoreSound) {
     EXPECT_EQ(played, kTurns);
     for (const auto& g : games)
         std::cout << "[ soak     ] " << g << '\n';
+}
+
+// Three people playing at random, every action checked: the store's relations hold after each,
+// an action stopped with an error box leaves the store as it was, every save loads back equal.
+// Each game is journalled and must replay to the same store. People playing at random soon go
+// out of the game, so game follows game until two hundred game turns have been played.
+TEST(Soak, PeoplePlayingAtRandomKeepTheStoreSound) {
+    constexpr int kTurns = 200;
+    constexpr int kTurnsPerGame = 60;
+    const auto journal = std::filesystem::temp_directory_path() /
+                         ("quorvex-soak-" + std::to_string(::getpid()) + ".journal");
+    RandomPlayer::Tally total;
+    int played = 0;
+    for (uint32_t seed = 11; played < kTurns && seed < 11 + kTurns; ++seed) {
+        SimOptions o;
+        o.humans = 3;
+        o.computers = 6;
+        o.intelligence = 60;
+        o.events = EventsChoice::Many;
+        o.turns = kTurnsPerGame;
+        o.seed = seed;
+        o.policy = HumanPolicy::Random;
+        o.journalFile = journal.string();
+        GameState end;
+        {
+            Simulator sim(o);
+            const SimResult r = sim.run();
+            ASSERT_TRUE(r.ok()) << "seed " << seed << ", game turn " << r.gameTurn << ": "
+                                << r.text;
+            played += r.turnsPlayed;
+            const auto& tally = static_cast<RandomPlayer&>(sim.player()).tally();
+            total.actions += tally.actions;
+            total.saves += tally.saves;
+            for (const auto& [screen, n] : tally.byScreen)
+                total.byScreen[screen] += n;
+            for (const auto& [error, n] : tally.errors)
+                total.errors[error] += n;
+            end = sim.state();
+        }
+        std::ifstream in(journal, std::ios::binary);
+        Replay replay(readJournal(in));
+        Game again(replay.person());
+        ASSERT_EQ(replay.run(again), "") << "seed " << seed;
+        EXPECT_TRUE(again.state == end) << "seed " << seed << " replayed to another store";
+    }
+    std::filesystem::remove(journal);
+    EXPECT_GE(played, kTurns);
+    // No error box but those a person's typing causes.
+    for (const auto& [error, n] : total.errors)
+        EXPECT_NE(error.find("is not a valid integer value"), std::string::npos)
+            << n << " x " << error;
+    std::cout << "[ soak     ] " << played << " game turns, " << total.actions << " actions, "
+              << total.saves << " saves loaded back\n";
+    for (const auto& [screen, n] : total.byScreen)
+        std::cout << "[ soak     ]   " << screen << ": " << n << '\n';
+    for (const auto& [error, n] : total.errors)
+        std::cout << "[ soak     ]   error " << n << " x " << error << '\n';
 }

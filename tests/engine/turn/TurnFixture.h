@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../support/TestGame.h"
+#include "app/WorldGeneration.h"
 
 namespace quorvex::testing {
 
@@ -21,31 +22,12 @@ protected:
 
     // Company c as a new game leaves it, on planet 1.
     void newCompany(int c, const std::string& name) {
+        setNewCompanyFigures(s, c);
         s.PlayerName[c] = name;
         s.PlayerActive[c] = true;
-        s.PlayerCash[c] = 100000;
-        s.PlayerSavings[c] = 0;
-        s.PlayerLoan[c] = 100000;
-        s.PlayerCreditLimit[c] = 150000;
-        s.LoanInterestRate[c] = 8.5;
-        s.SavingsInterestRate[c] = 5.5;
-        s.ShipHullSize[c] = 250;
-        s.ShipMaxCrew[c] = 5;
-        s.ShipSpace[c] = 160;
-        s.ShipFreeSpace[c] = 90;
-        s.PassengerSpaceLimit[c] = 15;
-        s.EngineSize[c] = 20;
-        s.EngineSpeed[c] = 1;
-        s.EngineEfficiency[c] = 25;
-        s.ShipFuel[c] = 50;
-        s.FuelTankSpace[c] = 50;
         s.CargoSpace[c] = 0;
         s.PassengerSpace[c] = 0;
         s.Passengers[c] = 0;
-        s.PsngrPickedUp[c] = false;
-        s.CrewCount[c] = 2;
-        s.CrewWage[c] = 500;
-        s.CrewDebt[c] = 0;
         s.PlayerPlanet[c] = 1;
         s.PlayerNextPlanet[c] = 1;
         s.PlayerDestination[c] = 1;

@@ -14,15 +14,19 @@ void SimDialogs::message(const std::string& text) {
 
 bool SimDialogs::confirm(const std::string& text) {
     ++questions_;
-    log("question: " + text + " -> Yes");
-    return true;
+    const bool yes = answerConfirm ? answerConfirm(text) : true;
+    log("question: " + text + (yes ? " -> Yes" : " -> No"));
+    return yes;
 }
 
 std::optional<std::string> SimDialogs::input(const std::string& caption, const std::string& prompt,
                                              const std::string& defaultText) {
     ++questions_;
-    log("input: " + caption + " / " + prompt + " -> " + defaultText);
-    return defaultText;
+    auto typed = answerInput ? answerInput(caption, prompt, defaultText)
+                             : std::optional<std::string>(defaultText);
+    log("input: " + caption + " / " + prompt + " [" + defaultText + "] -> " +
+        (typed ? "'" + *typed + "'" : "cancelled"));
+    return typed;
 }
 
 void SimDialogs::error(const std::string& text) {
@@ -33,8 +37,9 @@ void SimDialogs::error(const std::string& text) {
 std::optional<std::string> SimDialogs::saveFileName(const std::string& folder,
                                                     const std::string& filter) {
     ++saveDialogs_;
-    log("save dialog (" + folder + ", " + filter + ") -> " + saveName_.value_or("cancelled"));
-    return saveName_;
+    const auto name = answerSave ? answerSave() : saveName_;
+    log("save dialog (" + folder + ", " + filter + ") -> " + name.value_or("cancelled"));
+    return name;
 }
 
 std::optional<std::string> SimDialogs::openFileName(const std::string& folder,

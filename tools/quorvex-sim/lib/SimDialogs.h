@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,16 +11,23 @@
 
 namespace quorvex::sim {
 
-// The person at the machine when nobody is there: every Yes/No is Yes, every input box keeps
-// its default, the save dialog is given the chosen name and the open dialog is cancelled.
-// Messages and questions go to the log when there is one; errors are kept, since any error the
-// game shows means the run failed.
+// The person at the machine when nobody is there. Unless a player answers otherwise, every
+// Yes/No is Yes, every input box keeps its default, the save dialog is given the chosen name and
+// the open dialog is cancelled. Messages and questions go to the log when there is one; errors
+// are kept.
 class SimDialogs final : public Dialogs {
 public:
     explicit SimDialogs(std::ostream* log = nullptr) : log_(log) {}
 
     void setLog(std::ostream* log) { log_ = log; }
     void setSaveName(std::optional<std::string> name) { saveName_ = std::move(name); }
+
+    // A player's own answers, in place of the defaults above.
+    std::function<bool(const std::string& text)> answerConfirm;
+    std::function<std::optional<std::string>(const std::string& caption, const std::string& prompt,
+                                             const std::string& defaultText)>
+        answerInput;
+    std::function<std::optional<std::string>()> answerSave;
 
     void message(const std::string& text) override;
     bool confirm(const std::string& text) override;

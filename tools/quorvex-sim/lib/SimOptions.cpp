@@ -47,13 +47,23 @@ const char* eventsName(EventsChoice events) {
 }
 
 const char* policyName(HumanPolicy policy) {
-    return policy == HumanPolicy::Idle ? "idle" : "computer";
+    switch (policy) {
+        case HumanPolicy::Idle:
+            return "idle";
+        case HumanPolicy::Computer:
+            return "computer";
+        case HumanPolicy::Random:
+            return "random";
+    }
+    return "?";
 }
 
 std::string usage() {
     return "usage: quorvex-sim --humans H --computers K --intelligence 20|40|60|80\n"
            "                   --events none|few|some|many|loads --turns N --seed S\n"
-           "                   --human-policy idle|computer [--save FILE] [--verbose]\n"
+           "                   --human-policy idle|computer|random [--save FILE]\n"
+           "                   [--journal FILE] [--verbose]\n"
+           "       quorvex-sim --replay FILE [--dump FILE] [--verbose]\n"
            "\n"
            "Plays a whole game of Quorvex without windows, through the game's own screens.\n"
            "  --humans H         human companies, 1 to 6\n"
@@ -63,8 +73,14 @@ std::string usage() {
            "  --turns N          game turns to play (0 stops at the first ranking display)\n"
            "  --seed S           the generator's seed, 0 to 4294967295\n"
            "  --human-policy P   idle: fly to the declared destination and nothing else;\n"
-           "                     computer: play by the computer companies' rules\n"
+           "                     computer: play by the computer companies' rules;\n"
+           "                     random: up to 40 actions at random a turn, every answer at\n"
+           "                     random, the store checked after each (its own generator,\n"
+           "                     seeded from --seed)\n"
            "  --save FILE        press \"Save Game\" at the end and save as FILE\n"
+           "  --journal FILE     write the game's journal to FILE (see docs/journal.md)\n"
+           "  --replay FILE      play the journal FILE again and check every box against it\n"
+           "  --dump FILE        after --replay, write the store as \"Save Game\" would\n"
            "  --verbose          log every message, question and error of the game\n";
 }
 
@@ -74,9 +90,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     SimOptions options;
     std::set<std::string> seen;
 
-    static const std::set<std::string> kValued = {"--humans",       "--computers", "--intelligence",
-                                                  "--events",       "--turns",     "--seed",
-                                                  "--human-policy", "--save"};
+    static const std::set<std::string> kValued = {
+        "--humans",       "--computers", "--intelligence", "--events", "--turns", "--seed",
+        "--human-policy", "--save",      "--journal",      "--replay", "--dump"};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -100,6 +116,25 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             return result;
         }
         values[arg] = args[++i];
+    }
+    for (const char* name : {"--save", "--journal", "--replay", "--dump"})
+        if (values.count(name) && values[name].empty()) {
+            result.error = std::string(name) + " needs a file name";
+            return result;
+        }
+    if (values.count("--replay")) {
+        for (const auto& [name, value] : values)
+            if (name != "--replay" && name != "--dump") {
+                result.error = name + " cannot be given with --replay";
+                return result;
+            }
+        result.replay = ReplayOptions{values["--replay"], std::nullopt, options.verbose};
+        if (values.count("--dump")) result.replay->dumpFile = values["--dump"];
+        return result;
+    }
+    if (values.count("--dump")) {
+        result.error = "--dump needs --replay";
+        return result;
     }
     for (const char* name : kRequired)
         if (!values.count(name)) {
@@ -167,18 +202,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         options.policy = HumanPolicy::Idle;
     else if (policy == "computer")
         options.policy = HumanPolicy::Computer;
+    else if (policy == "random")
+        options.policy = HumanPolicy::Random;
     else {
-        result.error = refused("--human-policy", policy, "idle or computer");
+        result.error = refused("--human-policy", policy, "idle, computer or random");
         return result;
     }
 
-    if (values.count("--save")) {
-        if (values["--save"].empty()) {
-            result.error = "--save needs a file name";
-            return result;
-        }
-        options.saveFile = values["--save"];
-    }
+    if (values.count("--save")) options.saveFile = values["--save"];
+    if (values.count("--journal")) options.journalFile = values["--journal"];
     result.options = options;
     return result;
 }

@@ -2,10 +2,14 @@
 
 #include <chrono>
 #include <exception>
+#include <fstream>
 #include <tuple>
 
 #include "app/TGameMenu.h"
 #include "app/TNGScreen.h"
+#include "journal/Replay.h"
+#include "persist/FileAccess.h"
+#include "persist/SaveCodec.h"
 #include "services/TPlanetScreen.h"
 #include "services/TTravelscr.h"
 #include "state/Format.h"
@@ -37,7 +41,14 @@ Simulator::Simulator(const SimOptions& options, std::ostream* log)
     dialogs_.setSaveName(options.saveFile);
     const uint32_t seed = options.seed;
     game_.clockSeed = [seed] { return seed; };
+    if (options.journalFile) {
+        journal_ = std::make_unique<JournalWriter>(*options.journalFile);
+        game_.setJournal([this](const Record& r) { journal_->write(r); });
+    }
+    player_ = makeHumanPlayer(*this, options);
 }
+
+Simulator::~Simulator() = default;
 
 void Simulator::log(const std::string& line) {
     if (log_) *log_ << line << '\n';
@@ -109,31 +120,31 @@ bool Simulator::playHumanTurn() {
     const Int company = s.CurrentPlayer;
     const auto progressBefore = std::make_tuple(s.TurnNumber, s.TurnSlot);
 
+    if (!player_->atRanking(*this)) return false;
     if (!act(actionClick(game_.RankingScreen().BeginTurn))) return false;
     if (!game_.isVisible(ScreenId::PlanetScreen))
         return stop(SimStatus::Stuck, "\"Begin Turn\" did not open the planet hub");
-
-    if (options_.policy == HumanPolicy::Computer &&
-        !step([&] { playComputerTurn(game_.world(), s.CurrentPlayer); }))
-        return false;
-
-    if (!act(actionClick(game_.PlanetScreen().Button1))) return false;  // "GO"
-    if (!game_.isVisible(ScreenId::Travelscr))
-        return stop(SimStatus::Stuck, "\"GO\" did not open the travel screen");
-
-    const Int planet = options_.policy == HumanPolicy::Idle ? s.PlayerDestination[company]
-                                                            : s.PlayerNextPlanet[company];
-    if (log_)
-        log(cat("company ", company, " (", s.PlayerName[company], ") flies to planet ", planet));
-    if (!act(actionClick(game_.Travelscr().planetLabel(planet.get())))) return false;
-    if (!game_.isVisible(ScreenId::RankingScreen) || game_.isVisible(ScreenId::Travelscr))
-        return stop(SimStatus::Stuck, cat("clicking planet ", planet, " did not end the turn"));
+    if (!player_->playTurn(*this)) return false;
 
     // Every human turn moves the game on: a later place in the order, or a later game turn.
     if (!gameOver() && std::make_tuple(s.TurnNumber, s.TurnSlot) <= progressBefore)
         return stop(SimStatus::Stuck,
                     cat("the game did not move on after company ", company, "'s turn (turn ",
                         s.TurnNumber, ", slot ", s.TurnSlot, ")"));
+    return true;
+}
+
+bool Simulator::flyTo(Int planet) {
+    const GameState& s = game_.state;
+    if (!act(actionClick(game_.PlanetScreen().Button1))) return false;  // "GO"
+    if (!game_.isVisible(ScreenId::Travelscr))
+        return stop(SimStatus::Stuck, "\"GO\" did not open the travel screen");
+    if (log_)
+        log(cat("company ", s.CurrentPlayer, " (", s.PlayerName[s.CurrentPlayer],
+                ") flies to planet ", planet));
+    if (!act(actionClick(game_.Travelscr().planetLabel(planet.get())))) return false;
+    if (!game_.isVisible(ScreenId::RankingScreen) || game_.isVisible(ScreenId::Travelscr))
+        return stop(SimStatus::Stuck, cat("clicking planet ", planet, " did not end the turn"));
     return true;
 }
 
@@ -191,6 +202,7 @@ int runSim(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << usage();
         return 0;
     }
+    if (parsed.replay) return runReplay(*parsed.replay, out, err);
     if (!parsed.options) {
         err << "quorvex-sim: " << parsed.error << "\n\n" << usage();
         return 2;
@@ -214,6 +226,11 @@ int runSim(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 << ": " << result.text << '\n';
             return 1;
         }
+        if (result.status == SimStatus::Broken) {
+            err << "quorvex-sim: the store broke in game turn " << result.gameTurn << ": "
+                << result.text << '\n';
+            return 1;
+        }
         if (options.saveFile && !sim.save()) {
             err << "quorvex-sim: saving as " << *options.saveFile
                 << " failed: " << sim.result().text << '\n';
@@ -229,6 +246,38 @@ int runSim(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "quorvex-sim: unexpected failure: " << e.what() << '\n';
         return 1;
     }
+}
+
+int runReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err) {
+    std::vector<JournalLine> lines;
+    try {
+        std::ifstream in(options.journalFile, std::ios::binary);
+        if (!in) throw std::runtime_error("cannot be read");
+        lines = readJournal(in);
+    } catch (const std::exception& e) {
+        err << "quorvex-sim: the journal \"" << options.journalFile << "\" " << e.what() << '\n';
+        return 1;
+    }
+    const std::size_t records = lines.size();
+    Replay replay(std::move(lines));
+    if (options.verbose) replay.trace = [&out](const std::string& line) { out << line << '\n'; };
+    Game game(replay.person());
+    const std::string failure = replay.run(game);
+    if (!failure.empty()) {
+        err << failure << '\n';
+        return 1;
+    }
+    if (options.dumpFile) {
+        try {
+            replaceFile(*options.dumpFile, encodeGame(game.state));
+        } catch (const std::exception& e) {
+            err << "quorvex-sim: cannot write \"" << *options.dumpFile << "\": " << e.what()
+                << '\n';
+            return 1;
+        }
+    }
+    out << "replayed " << records << " records to game turn " << game.state.TurnNumber << '\n';
+    return 0;
 }
 
 }  // namespace quorvex::sim

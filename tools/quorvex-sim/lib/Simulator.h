@@ -5,9 +5,11 @@
 #include <ostream>
 #include <string>
 
+#include "HumanPlayer.h"
 #include "SimDialogs.h"
 #include "SimOptions.h"
 #include "form/Game.h"
+#include "journal/Journal.h"
 
 namespace quorvex::sim {
 
@@ -30,6 +32,7 @@ enum class SimStatus {
     GameEnded,    // "Begin Turn" was disabled: somebody won or too few companies are left
     EngineError,  // the game showed an error box
     Stuck,        // a click did not lead where a person's click leads
+    Broken,       // the store broke one of its relations, or a stopped action changed it
 };
 
 struct SimResult {
@@ -45,7 +48,9 @@ struct SimResult {
 // would at the machine. Every click runs inside Game::perform, as the window layer runs it.
 class Simulator {
 public:
+    // Throws std::runtime_error when the journal cannot be written.
     explicit Simulator(const SimOptions& options, std::ostream* log = nullptr);
+    ~Simulator();
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
 
@@ -54,6 +59,7 @@ public:
     SimDialogs& dialogs() { return dialogs_; }
     const SimOptions& options() const { return options_; }
     const SimResult& result() const { return result_; }
+    HumanPlayer& player() { return *player_; }
 
     // The program's start: the main menu is shown (and seeds the generator with the chosen seed),
     // "New Game" draws the world, the choices are made and "Start" pressed. True once the ranking
@@ -79,18 +85,30 @@ public:
 
     TurnReport report(int turn) const;
 
-private:
+    // The players' tools. One action of the person: it completes, or the game shows an error,
+    // which stops the run; a control that cannot take it now means the run is stuck.
     bool act(const Action& action);
+    // A step that is not a person's action (the computer companies' rules played for a human).
     bool step(const std::function<void()>& step);
+    // From the hub: "GO", then the planet; the ranking display that follows ends the turn.
+    bool flyTo(Int planet);
+    // Stops the run; always false.
     bool stop(SimStatus status, std::string text);
     void log(const std::string& line);
 
+private:
     SimOptions options_;
     std::ostream* log_;
     SimDialogs dialogs_;
     Game game_;
     SimResult result_;
+    std::unique_ptr<JournalWriter> journal_;
+    std::unique_ptr<HumanPlayer> player_;
 };
+
+// Plays a journal again (see docs/journal.md) and writes the store at its end when asked.
+// Returns the exit status: 0 replayed, 1 diverged or failed.
+int runReplay(const ReplayOptions& options, std::ostream& out, std::ostream& err);
 
 // The whole tool: reads the command line, plays, writes one line per game turn and a last line
 // with the time taken. Returns the exit status: 0 played, 1 the game failed, 2 a bad command line.
