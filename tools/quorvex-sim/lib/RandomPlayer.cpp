@@ -46,10 +46,6 @@ RandomPlayer::RandomPlayer(Simulator& sim, uint32_t seed)
         if (pick(8) == 0) return std::nullopt;  // Cancel now and then
         return typedText(defaultText);
     };
-    d.answerSave = [this]() -> std::optional<std::string> {
-        if (pick(6) == 0) return std::nullopt;
-        return saveFile_;
-    };
 }
 
 // A mix of what a person might type: the offered amount, part of it, a small number, nothing
@@ -194,7 +190,14 @@ bool RandomPlayer::atRanking(Simulator& sim) {
     Game& game = sim.game();
     std::filesystem::remove(saveFile_);
     const std::size_t asked = sim.dialogs().saveDialogs();
-    if (!sim.act(actionClick(game.RankingScreen().btnSave))) return false;
+    // Its own saves only: a save the simulator is asked for keeps the name it was given.
+    sim.dialogs().answerSave = [this]() -> std::optional<std::string> {
+        if (pick(6) == 0) return std::nullopt;
+        return saveFile_;
+    };
+    const bool acted = sim.act(actionClick(game.RankingScreen().btnSave));
+    sim.dialogs().answerSave = nullptr;
+    if (!acted) return false;
     if (sim.dialogs().saveDialogs() == asked)
         return sim.stop(SimStatus::Stuck, "\"Save Game\" did not ask for a file name");
     if (!std::filesystem::exists(saveFile_)) return true;  // cancelled
