@@ -5,23 +5,21 @@
 #include "services/TPlanetScreen.h"
 #include "services/TTravelscr.h"
 #include "state/Format.h"
-#include "support/TestGame.h"
+#include "support/ScreenTest.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
 
 namespace {
 
-class Hub : public ::testing::Test {
+class Hub : public ScreenTest {
 protected:
-    TestGame t;
-    TPlanetScreen& hub = t.game.PlanetScreen();
+    TPlanetScreen& hub = game.PlanetScreen();
     void SetUp() override { t.startNewGame(2, 0); }
     void beginTurn(bool help) {
-        t.dialogs.answerConfirm(help);
-        t.game.act(actionClick(t.game.RankingScreen().BeginTurn));
+        answer(help);
+        click(game.RankingScreen().BeginTurn);
     }
-    void click(Button& b) { t.game.act(actionClick(b)); }
 };
 
 const char* kHelpQuestion = "Would you like some help as this is your first turn?";
