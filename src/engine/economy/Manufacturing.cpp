@@ -29,11 +29,12 @@ Int recipeMaking(const GameState& s, Int good) {
     return 0;
 }
 
+Int manufacturingRate(const GameState& s, Int f, Int amount) {
+    return amount <= 25 ? s.RecipeCost1[f] : amount <= 100 ? s.RecipeCost2[f] : s.RecipeCost3[f];
+}
+
 int64_t manufacturingRunCost(const GameState& s, Int f, Int amount) {
-    const Int rate = amount <= 25    ? s.RecipeCost1[f]
-                     : amount <= 100 ? s.RecipeCost2[f]
-                                     : s.RecipeCost3[f];
-    return amount.wide() * rate.wide();
+    return amount.wide() * manufacturingRate(s, f, amount).wide();
 }
 
 int64_t manufacturingCost(const GameState& s, Int c) {

@@ -18,8 +18,12 @@ Int recipeInputQty(const GameState& s, Int recipe, int slot);
 // The recipe whose product is the good, or 0 for a raw good.
 Int recipeMaking(const GameState& s, Int good);
 
+// What making one unit of a recipe's product costs in a run of `amount` units: the rate of the
+// run's size (1-25, 26-100, 101 or more).
+Int manufacturingRate(const GameState& s, Int recipe, Int amount);
+
 // What a run of `amount` units of a recipe's product costs: the whole run at the one rate of
-// its size (1-25, 26-100, 101 or more), so 26 units can cost less than 25. In 64 bits.
+// its size, so 26 units can cost less than 25. In 64 bits.
 int64_t manufacturingRunCost(const GameState& s, Int recipe, Int amount);
 
 // What all the company's factories cost this turn, summed in 64 bits.

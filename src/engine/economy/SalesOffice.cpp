@@ -70,14 +70,46 @@ bool nothingToTrade(const Int* stock, const Int* buyAdjust, const Int* factoryAm
 
 }  // namespace
 
+void storeMineOutput(GameState& s, Int c, Int t) {
+    for (int g = 1; g <= kRawGoods; ++g)
+        s.MineOutput(c, t, g) = totalMineProduction(s, c, t, g);
+}
+
+Int madeByFactories(const GameState& s, Int c, Int t, Int g) {
+    if (isRawGood(g)) return 0;
+    const Int f = recipeMaking(s, g);
+    return f == 0 ? Int(0) : s.FactoryAmount(c, t, f);
+}
+
+Int SalesBuyStep::stored() const {
+    return Int::fromWide(wanted > kIntMax ? kIntMax : static_cast<int64_t>(wanted));
+}
+
+SalesBuyStep salesBuyStep(Fraction::Wide need, Fraction::Wide have, Fraction::Wide buyAdjust) {
+    const Fraction::Wide shortfall = std::max<Fraction::Wide>(need - have, 0);
+    return {shortfall + std::max<Fraction::Wide>(buyAdjust, 0), buyAdjust < 0};
+}
+
+SalesSellStep salesSellStep(int64_t held, Fraction::Wide sellAdjust, const GoodWeights& weights,
+                            int good, int64_t freeTons) {
+    SalesSellStep step;
+    held = std::max<int64_t>(held, 0);
+    const Fraction::Wide wanted = held + sellAdjust;
+    step.aboveHeld = wanted > held;
+    step.belowZero = wanted < 0;
+    step.amount = static_cast<int64_t>(std::clamp<Fraction::Wide>(wanted, 0, held));
+    if (weights.tons(good, held - step.amount) > freeTons) {
+        step.keptWontFit = true;
+        step.amount = held;
+    }
+    return step;
+}
+
 PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
     PurchaseCost cost;
     const GoodWeights weights(s);
     for (int t = 1; t <= kPlanets; ++t) {
-        // The mines' total set production per raw good, for the screens and the plan.
-        for (int g = 1; g <= kRawGoods; ++g)
-            s.MineOutput(c, t, g) = totalMineProduction(s, c, t, g);
-
+        storeMineOutput(s, c, t);
         const Int* stock = s.WarehouseStock.row(c, t);
         const Int* buyAdjust = s.SalesBuyAdjust.row(c, t);
         const Int* sellAdjust = s.SalesSellAdjust.row(c, t);
@@ -94,32 +126,19 @@ PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
         const int64_t freeTons = s.WarehouseSpace(c, t).wide() - s.WarehouseUsed(c, t).wide();
         for (int g = 1; g <= kGoods; ++g) {
             const int64_t held = stock[g - 1].wide();
-
-            // Buy what the factories here will lack. A raw good's mine output is already in
-            // stock; a manufactured good counts what its own factory makes this turn.
-            int64_t have = held;
-            if (!isRawGood(g)) {
-                const Int f = recipeMaking(s, g);
-                if (f != 0) have += factoryAmount[f.get() - 1].wide();
-            }
-            const int64_t shortfall = std::max<int64_t>(need[g] - have, 0);
-            // A positive adjustment buys extra; a negative one cannot stop the factories' needs.
-            int64_t buy = shortfall + std::max<int64_t>(buyAdjust[g - 1].wide(), 0);
-            if (buy > kIntMax) {
-                cost.fits = false;
-                buy = kIntMax;
-            }
-            buyAmount[g - 1] = Int::fromWide(buy);
-
-            // Sell the whole stock by default; a negative adjustment keeps goods back, unless
-            // the goods kept would not fit in the free space, in which case they go too.
-            const int64_t kept = std::max<int64_t>(held, 0);
-            int64_t sell = std::clamp<int64_t>(kept + sellAdjust[g - 1].wide(), 0, kept);
-            if (weights.tons(g, kept - sell) > freeTons) sell = kept;
-            sellAmount[g - 1] = Int::fromWide(sell);
+            // A raw good's mine output is already in stock; a manufactured good counts what its
+            // own factory makes this turn.
+            const SalesBuyStep buying = salesBuyStep(
+                need[g], held + madeByFactories(s, c, t, g).wide(), buyAdjust[g - 1].wide());
+            if (buying.wanted > kIntMax) cost.fits = false;
+            const Int buy = buying.stored();
+            buyAmount[g - 1] = buy;
+            // What is sold is what lies in the warehouse now.
+            sellAmount[g - 1] = Int::fromWide(
+                salesSellStep(held, sellAdjust[g - 1].wide(), weights, g, freeTons).amount);
 
             if (withCost && cost.fits) {
-                cost.total += buy * salesUnitPrice(s, c, t, g, buy).wide();
+                cost.total += buy.wide() * salesUnitPrice(s, c, t, g, buy.wide()).wide();
                 if (cost.total > kIntMax) cost.fits = false;
             }
         }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "../state/ExactRound.h"
+#include "../state/Fraction.h"
 #include "../state/GameState.h"
 
 namespace quorvex {
@@ -30,6 +31,36 @@ Int salesUnitPrice(const GameState& s, Int company, Int planet, Int good, int64_
 
 // What the company's factories on a planet consume of each good in a turn (index 1..25).
 std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int company, Int planet);
+
+// The total production set on the company's mines of each raw good on a planet, written into
+// MineOutput, which the screens show.
+void storeMineOutput(GameState& s, Int company, Int planet);
+
+// What the company's factories on a planet make of a good this turn (0 for a raw good).
+Int madeByFactories(const GameState& s, Int company, Int planet, Int good);
+
+// What the sales office buys of one good: what the factories lack after what is there (and
+// made or mined), plus any extra asked for. A negative adjustment cannot stop the factories'
+// needs: it is ignored, and said so.
+struct SalesBuyStep {
+    Fraction::Wide wanted = 0;
+    bool adjustIgnored = false;
+    // What the store can hold of it: anything beyond 32 bits is more than anybody can pay for.
+    Int stored() const;
+};
+SalesBuyStep salesBuyStep(Fraction::Wide need, Fraction::Wide have, Fraction::Wide buyAdjust);
+
+// What it sells of what the warehouse will hold: everything by default, less what a negative
+// adjustment keeps back, unless the goods kept would not fit in the free space, in which case
+// they go too. Each limit that overrules the adjustment is said.
+struct SalesSellStep {
+    int64_t amount = 0;
+    bool aboveHeld = false;    // a positive adjustment: no more than is held can be sold
+    bool belowZero = false;    // kept back more than is held
+    bool keptWontFit = false;  // the goods kept back would not fit, so all are sold
+};
+SalesSellStep salesSellStep(int64_t held, Fraction::Wide sellAdjust, const GoodWeights& weights,
+                            int good, int64_t freeTons);
 
 // The cost of a plan's purchases. Summed in 64 bits: a total (or a single amount) beyond 32 bits
 // cannot be paid by anybody and is simply not affordable.
