@@ -25,8 +25,9 @@ SalesofficeWindow::SalesofficeWindow(QWidget* parent) : GameWindow(ScreenId::Sal
     figures->addStretch(1);
     figures->addWidget(makePlanetStrip("PLanetList"));
     content()->addLayout(figures);
-    // The 25 goods and their totals fit the window's height.
-    content()->addWidget(makeCompactGrid("Sales"), 1);
+    // The 25 goods and their totals fit the window's height; the spare room goes below them.
+    content()->addWidget(makeCompactGrid("Sales"));
+    content()->addStretch(1);
 
     // Help; Buy: Increase by, Decrease by; Sell: Increase by, Decrease by; Continue
     QLabel* buy = makeLabel("Label1");

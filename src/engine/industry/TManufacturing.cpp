@@ -80,10 +80,11 @@ void TManufacturing::fillHeadings() {
         Factory.setCell(col, 0, outputHeadings[col][0]);
         if (*outputHeadings[col][1] != '\0') Factory.setCell(col, 1, outputHeadings[col][1]);
     }
+    const char* inputNames[kRecipeInputSlots] = {"Input 1", "Input 2", "Input 3", "Input 4"};
     const char* inputHeadings[kColsPerInput] = {"", "Amount/", "Weight/", "Cost/"};
     for (int i = 1; i <= kRecipeInputSlots; ++i) {
         const int first = kOutputCols + (i - 1) * kColsPerInput;
-        Factory.setCell(first, 0, cat("Input ", i));
+        Factory.setCell(first, 0, inputNames[i - 1]);
         for (int k = 1; k < kColsPerInput; ++k) {
             Factory.setCell(first + k, 0, inputHeadings[k]);
             Factory.setCell(first + k, 1, "Total");

@@ -179,13 +179,13 @@ void TSalesoffice::askChange(bool forBuying, bool increase) {
     }
     const GameState& st = s();
     const Int c = me();
-    const std::string direction = increase ? "increase" : "decrease";
-    const auto typed =
-        forBuying
-            ? askInt("Set Buy Amount", "Enter an amount to " + direction + " the buy amount by.",
-                     st.SalesBuyAmount(c, planet_, g))
-            : askInt("Set Sell Amount", "Enter an amount to " + direction + " the Sell amount by.",
-                     st.SalesSellAmount(c, planet_, g));
+    const char* prompt = forBuying ? (increase ? "Enter an amount to increase the buy amount by."
+                                               : "Enter an amount to decrease the buy amount by.")
+                                   : (increase ? "Enter an amount to increase the Sell amount by."
+                                               : "Enter an amount to decrease the Sell amount by.");
+    const auto typed = forBuying
+                           ? askInt("Set Buy Amount", prompt, st.SalesBuyAmount(c, planet_, g))
+                           : askInt("Set Sell Amount", prompt, st.SalesSellAmount(c, planet_, g));
     if (!typed) return;
     if (*typed < 1) {
         message("This is not a valid number");
