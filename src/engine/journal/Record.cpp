@@ -3,6 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
+
+#include "Fields.h"
 
 namespace quorvex {
 namespace {
@@ -10,48 +13,6 @@ namespace {
 constexpr std::array<const char*, 10> kWords = {"quorvex-journal", "seed",    "action", "message",
                                                 "error",           "confirm", "input",  "savefile",
                                                 "openfile",        "rules"};
-
-std::string escape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '\t')
-            out += "\\t";
-        else if (c == '\n')
-            out += "\\n";
-        else if (c == '\\')
-            out += "\\\\";
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::optional<std::string> unescape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            out += text[i];
-            continue;
-        }
-        if (++i == text.size()) return std::nullopt;
-        switch (text[i]) {
-            case 't':
-                out += '\t';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case '\\':
-                out += '\\';
-                break;
-            default:
-                return std::nullopt;
-        }
-    }
-    return out;
-}
 
 std::optional<int> wholeNumber(const std::string& text) {
     int value = 0;
@@ -70,36 +31,24 @@ std::optional<ActionKind> actionKind(const std::string& word) {
 }  // namespace
 
 std::string formatRecord(const Record& record) {
-    std::string line = kWords.at(static_cast<std::size_t>(record.kind));
-    for (const std::string& field : record.fields) {
-        line += '\t';
-        line += escape(field);
-    }
-    return line;
+    std::vector<std::string> fields{kWords.at(static_cast<std::size_t>(record.kind))};
+    fields.insert(fields.end(), record.fields.begin(), record.fields.end());
+    return joinFields(fields);
 }
 
 std::optional<Record> parseRecord(const std::string& line) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t tab = line.find('\t', start);
-        parts.push_back(line.substr(start, tab == std::string::npos ? tab : tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
+    auto parts = splitFields(line);
+    if (!parts) return std::nullopt;
     Record record;
     bool known = false;
     for (std::size_t k = 0; k < kWords.size(); ++k)
-        if (parts[0] == kWords[k]) {
+        if ((*parts)[0] == kWords[k]) {
             record.kind = static_cast<RecordKind>(k);
             known = true;
         }
     if (!known) return std::nullopt;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-        auto field = unescape(parts[i]);
-        if (!field) return std::nullopt;
-        record.fields.push_back(std::move(*field));
-    }
+    record.fields.assign(std::make_move_iterator(parts->begin() + 1),
+                         std::make_move_iterator(parts->end()));
     return record;
 }
 
