@@ -69,35 +69,52 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 
 }  // namespace
 
-void replaceFile(const std::string& path, std::span<const uint8_t> bytes) {
+StagedFile::StagedFile(const std::string& path, std::span<const uint8_t> bytes)
+    : path_(path), target_(path) {
     // A save over a link replaces the file it points to, not the link.
-    std::string target = path;
     std::error_code ec;
     if (std::filesystem::is_symlink(path, ec)) {
         const auto real = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) target = real.string();
+        if (!ec) target_ = real.string();
     }
 
-    std::string tempName;
     int error = 0;
-    Descriptor file{createTemporary(target, tempName, error)};
+    Descriptor file{createTemporary(target_, tempName_, error)};
     if (file.fd < 0) fail("create", path, error);
 
     auto abandon = [&](const char* what, int err) {
         if (file.fd >= 0) ::close(file.release());
-        ::unlink(tempName.c_str());
+        ::unlink(tempName_.c_str());
+        tempName_.clear();
         fail(what, path, err);
     };
 
     // A file saved over keeps who may read it.
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         (void)::fchmod(file.fd, old.st_mode & 07777);
 
     if (!writeAll(file.fd, bytes)) abandon("write", errno);
     if (::fsync(file.fd) != 0) abandon("write", errno);
     if (::close(file.release()) != 0) abandon("write", errno);
-    if (std::rename(tempName.c_str(), target.c_str()) != 0) abandon("create", errno);
+}
+
+StagedFile::~StagedFile() {
+    if (!tempName_.empty()) ::unlink(tempName_.c_str());
+}
+
+void StagedFile::putInPlace() {
+    if (std::rename(tempName_.c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(tempName_.c_str());
+        tempName_.clear();
+        fail("create", path_, error);
+    }
+    tempName_.clear();
+}
+
+void replaceFile(const std::string& path, std::span<const uint8_t> bytes) {
+    StagedFile(path, bytes).putInPlace();
 }
 
 std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit) {

@@ -21,6 +21,23 @@ public:
 // On failure the new file is removed and path is as it was.
 void replaceFile(const std::string& path, std::span<const uint8_t> bytes);
 
+// replaceFile in its two steps, for a caller that moves other files in between: the bytes are
+// written beside path and flushed to the disk when made; putInPlace renames them over path.
+// A staged file never put in place is removed.
+class StagedFile {
+public:
+    StagedFile(const std::string& path, std::span<const uint8_t> bytes);
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    void putInPlace();
+
+private:
+    std::string path_;    // as the caller named it, for messages
+    std::string target_;  // the file a link at path points to, or path itself
+    std::string tempName_;
+};
+
 // The file's bytes, at most limit + 1 of them (so a caller can tell a file longer than limit).
 std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit);
 
