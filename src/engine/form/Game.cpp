@@ -62,7 +62,7 @@ std::optional<std::string> JournalledDialogs::openFileName(const std::string& fo
 }
 
 Game::Game(Dialogs& person, std::unique_ptr<quorvex::Random> random)
-    : journalledDialogs_(person, journal_),
+    : journalledDialogs_(person, [this](const Record& r) { writeToJournal(r); }),
       dialogs(journalledDialogs_),
       clockSeed(seedFromClockTicks),
       random_(random ? std::move(random) : std::make_unique<LcgRandom>()) {
@@ -197,6 +197,7 @@ void Game::perform(const std::function<void()>& action) {
         undo();
         dialogs.error(fault.what());
     }
+    watcher_->actionDone();
 }
 
 void Game::show(ScreenId id) {

@@ -15,6 +15,7 @@
 #include "../state/World.h"
 #include "Action.h"
 #include "Dialogs.h"
+#include "GameWatcher.h"
 #include "ScreenId.h"
 
 namespace quorvex {
@@ -50,8 +51,8 @@ class TLandings;
 // The person's dialogs, with each box and its answer also written to the journal.
 class JournalledDialogs final : public Dialogs {
 public:
-    JournalledDialogs(Dialogs& person, const std::function<void(const Record&)>& journal)
-        : person_(person), journal_(journal) {}
+    JournalledDialogs(Dialogs& person, std::function<void(const Record&)> journal)
+        : person_(person), journal_(std::move(journal)) {}
     void message(const std::string& text) override;
     bool confirm(const std::string& text) override;
     std::optional<std::string> input(const std::string& caption, const std::string& prompt,
@@ -63,11 +64,9 @@ public:
                                             const std::string& filter) override;
 
 private:
-    void write(Record record) const {
-        if (journal_) journal_(record);
-    }
+    void write(const Record& record) const { journal_(record); }
     Dialogs& person_;
-    const std::function<void(const Record&)>& journal_;
+    std::function<void(const Record&)> journal_;
 };
 
 // The running program without its windows: the store, the generator, the person's dialogs and
@@ -83,6 +82,8 @@ public:
 
 private:
     std::function<void(const Record&)> journal_;
+    GameWatcher noWatcher_;
+    GameWatcher* watcher_ = &noWatcher_;
     JournalledDialogs journalledDialogs_;
 
 public:
@@ -96,8 +97,9 @@ public:
 
     // The store, the generator and the message boxes, for the rules that run between screens.
     World world() {
-        return World(state, *random_, prices_,
-                     [this](const std::string& text) { dialogs.message(text); });
+        return World(
+            state, *random_, prices_, [this](const std::string& text) { dialogs.message(text); },
+            [this](Int company) { watcher_->concerning(company); });
     }
 
     // Where the main menu takes its seed when it is shown: the clock, unless a tool, a test or a
@@ -111,7 +113,12 @@ public:
     void setJournal(std::function<void(const Record&)> journal) { journal_ = std::move(journal); }
     void writeToJournal(const Record& record) const {
         if (journal_) journal_(record);
+        watcher_->heard(record);
     }
+
+    // Whoever keeps things beside the game (see GameWatcher); none (nullptr) by default.
+    void setWatcher(GameWatcher* watcher) { watcher_ = watcher != nullptr ? watcher : &noWatcher_; }
+    GameWatcher& watcher() const { return *watcher_; }
 
     // The program's start: the main menu is shown.
     void start();

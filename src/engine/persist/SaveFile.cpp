@@ -35,6 +35,7 @@ void saveGame(Game& game) {
         return;
     }
     game.dialogs.message("Game saved to " + name);
+    game.watcher().saved(name);
 }
 
 void loadGame(Game& game) {
@@ -59,6 +60,7 @@ void loadGame(Game& game) {
     game.dialogs.message("Loaded :)");
     // The ranking's next display shows the game as it was saved and processes nothing.
     game.state.GameLoaded = true;
+    game.watcher().loaded(name);
 
     // Whatever screens the game in hand had open belong to it; the loaded game starts at its
     // ranking, shown afresh even if it was open, so its display runs once for the loaded game.

@@ -3,7 +3,9 @@
 namespace quorvex {
 
 void World::tellCompany(Int company, const std::string& text) const {
-    if (isHuman(company)) show_(state.PlayerName[company] + text);
+    if (!isHuman(company)) return;
+    if (concerning_) concerning_(company);
+    show_(state.PlayerName[company] + text);
 }
 
 void World::tellPlayingByName(const std::string& text) const {

@@ -15,8 +15,15 @@ namespace quorvex {
 class World {
 public:
     using Show = std::function<void(const std::string&)>;
-    World(GameState& state, Random& generator, PriceMemo& prices, Show show)
-        : state(state), generator(generator), prices(prices), show_(std::move(show)) {}
+    // Told which company (1..18) the message that follows is for, when it is for one company.
+    using Concerning = std::function<void(Int)>;
+    World(GameState& state, Random& generator, PriceMemo& prices, Show show,
+          Concerning concerning = {})
+        : state(state),
+          generator(generator),
+          prices(prices),
+          show_(std::move(show)),
+          concerning_(std::move(concerning)) {}
 
     GameState& state;
     Random& generator;
@@ -42,6 +49,7 @@ public:
 
 private:
     Show show_;
+    Concerning concerning_;
 };
 
 }  // namespace quorvex

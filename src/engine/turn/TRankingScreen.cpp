@@ -36,10 +36,12 @@ void TRankingScreen::FormShow() {
     BeginTurn.enabled = true;
     if (!st.GameLoaded) {
         st.HelpOn = false;
-        if (st.TurnNumber != 0)
+        if (st.TurnNumber != 0) {
             Plyrfinish();
-        else
+        } else {
+            game.watcher().gameBegins();
             worldUpdate(game.world());  // the first display of a new game starts game turn 1
+        }
         NextPlyr();
         BalanceCalcutate();
     } else {
@@ -49,6 +51,7 @@ void TRankingScreen::FormShow() {
         if (nobodyLeftToPlay(st)) endGame();
     }
     showRanking();
+    game.watcher().rankingShown();
 }
 
 void TRankingScreen::endGame() {
