@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
-    qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev
     libjpeg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
     clang-format
+    desktop-file-utils shared-mime-info file dpkg-dev
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "QtDialogs.h"
 
+#include <utility>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -100,6 +102,7 @@ std::optional<std::string> QtDialogs::settleSaveName(const PickName& pick,
 
 std::optional<std::string> QtDialogs::openFileName(const std::string& folder,
                                                    const std::string& filter) {
+    if (nextOpenFile) return std::exchange(nextOpenFile, std::nullopt);
     QWidget* parent = prepare();
     return fileName(QFileDialog::getOpenFileName(
         parent, QStringLiteral("Load Game"), QFile::decodeName(folder.c_str()), qtFilter(filter)));

@@ -19,6 +19,9 @@ public:
     std::function<void()> beforeBox;
     // The window a box opens over; none centres it on the screen.
     std::function<QWidget*()> parentWindow;
+    // The answer of the next open dialog, given in advance (a game named on the command line):
+    // that dialog is not shown.
+    std::optional<std::string> nextOpenFile;
 
     void message(const std::string& text) override;
     bool confirm(const std::string& text) override;

@@ -47,10 +47,16 @@ RankingScreenWindow::RankingScreenWindow(QWidget* parent)
     QPushButton* save = makeButton("btnSave");
     save->setMinimumSize(130, 40);
     setFontSize(save, 11);
+    // The program's own button, beside the game's: it opens the game's history and changes
+    // nothing in the game.
+    QPushButton* history = makeButton("History");
+    history->setText(QStringLiteral("History"));
+    history->setMinimumSize(130, 40);
+    setFontSize(history, 11);
     QPushButton* begin = makeButton("BeginTurn");
     begin->setMinimumSize(160, 40);
     setFontSize(begin, 12, true);
-    addAll(buttonRow(), {save, begin});
+    addAll(buttonRow(), {save, history, begin});
     begin->setFocus();  // Enter begins the turn; the list is not focused with a false highlight
 }
 
