@@ -2,7 +2,7 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: run test build deps bench format clean
+.PHONY: run test build deps bench package format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,10 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/quorvex-bench
+
+# A Debian package in build/: install it with `sudo apt install ./build/quorvex_*.deb`.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
