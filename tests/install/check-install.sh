@@ -28,7 +28,8 @@ file "$share/icons/hicolor/256x256/apps/quorvex.png" | grep -q 'PNG image data, 
     fail "no 256 px PNG icon"
 grep -q '<svg' "$share/icons/hicolor/scalable/apps/quorvex.svg" || fail "no SVG icon"
 
-# The desktop's own tool reads the file type as a desktop would, and refuses a broken one.
+# The desktop's own tool reads the file type as a desktop would, and refuses a broken one. It
+# keeps a glob that is not marked case-sensitive in lower case, and matches it so.
 update-mime-database "$share/mime"
 grep -qi '^[0-9]*:application/x-quorvex-game:\*\.game$' "$share/mime/globs2" ||
     fail "*.Game is not the saved game's type"
