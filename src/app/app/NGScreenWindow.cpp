@@ -49,7 +49,9 @@ NGScreenWindow::NGScreenWindow(QWidget* parent) : GameWindow(ScreenId::NGScreen,
     content()->addLayout(row);
     content()->addStretch(1);
 
-    addAll(buttonRow(), {makeButton("Button2"), makeButton("Button1")});  // Back, Start
+    QPushButton* start = makeButton("Button1");
+    start->setDefault(true);  // Enter starts the game once the names are typed
+    addAll(buttonRow(), {makeButton("Button2"), start});  // Back, Start
 }
 
 }  // namespace quorvex::ui

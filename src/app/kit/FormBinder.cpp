@@ -19,6 +19,7 @@
 
 #include "ClickableLabel.h"
 #include "GameWindow.h"
+#include "KeyboardPlay.h"
 #include "QtText.h"
 #include "RadioGroupBox.h"
 #include "WidgetSync.h"
@@ -44,6 +45,9 @@ void FormBinder::bindScreen(ScreenId id) {
     GameWindow* window = windows_[static_cast<int>(id)];
     Screen& screen = game_.screen(id);
     connect(window, &GameWindow::closeRequested, this, [this, id] { closeRequested(id); });
+    connect(window, &GameWindow::enterPressed, this, [this, id] { enterPressed(id); });
+    connect(window, &GameWindow::escapePressed, this, [this, id] { escapePressed(id); });
+    orderTabs(window);
     for (Control* control : screen.controls()) {
         QWidget* found = nullptr;
         for (QWidget* w : window->findChildren<QWidget*>(qs(control->name())))
@@ -153,6 +157,29 @@ void FormBinder::closeRequested(ScreenId id) {
     if (back != nullptr && back->enabled && back->visible) act(actionClick(*back));
 }
 
+// Enter presses the button that has the focus; anywhere else in the window, the screen's main
+// action ("Begin Turn", "GO", "Start"), and on a screen without one its way back ("Continue").
+void FormBinder::enterPressed(ScreenId id) {
+    if (acting_) return;
+    GameWindow* window = windows_[static_cast<int>(id)];
+    if (auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
+        focused != nullptr && focused->isVisible() && focused->isEnabled()) {
+        focused->click();
+        return;
+    }
+    if (QPushButton* main = mainAction(window)) {
+        main->click();
+        return;
+    }
+    escapePressed(id);
+}
+
+// Escape leads back as closing the window does, except from the main menu, where it would end
+// the program at a slip of the finger; its "Close" is a Tab away.
+void FormBinder::escapePressed(ScreenId id) {
+    if (id != ScreenId::GameMenu) closeRequested(id);
+}
+
 void FormBinder::sync() {
     for (int i = 0; i < kScreenCount; ++i)
         syncScreen(static_cast<ScreenId>(i));
@@ -160,11 +187,18 @@ void FormBinder::sync() {
 }
 
 void FormBinder::syncScreen(ScreenId id) {
-    windows_[static_cast<int>(id)]->setCaption(qs(game_.screen(id).caption));
+    GameWindow* window = windows_[static_cast<int>(id)];
+    window->setCaption(qs(game_.screen(id).caption));
+    bool newButtons = false;
     for (Binding& b : bindings_[static_cast<int>(id)]) {
         const QSignalBlocker quiet(b.widget);  // copying never reaches back into the game
+        auto* group = qobject_cast<RadioGroupBox*>(b.widget);
+        const QStringList itemsBefore = group != nullptr ? group->items() : QStringList();
         syncWidget(*b.control, b.widget, b.shownColour);
+        newButtons = newButtons || (group != nullptr && group->items() != itemsBefore);
     }
+    // A radio group given new items has new buttons, which Tab would reach last.
+    if (newButtons) orderTabs(window);
 }
 
 // Windows follow the game: the ones it shows appear (in front, in the order shown), the ones it

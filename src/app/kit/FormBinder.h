@@ -69,6 +69,8 @@ private:
     void centre(GameWindow* window);
     void showRequestedPopup();
     void closeRequested(ScreenId id);
+    void enterPressed(ScreenId id);
+    void escapePressed(ScreenId id);
 
     Game& game_;
     Windows windows_;

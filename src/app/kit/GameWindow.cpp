@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -43,6 +44,20 @@ void GameWindow::setBackground(const QString& resource) {
 void GameWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     emit closeRequested();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit enterPressed();
+            return;
+        case Qt::Key_Escape:
+            emit escapePressed();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 void GameWindow::paintEvent(QPaintEvent*) {

@@ -38,6 +38,10 @@ signals:
     // The person asked the window manager to close the window. The window stays open; the
     // binder decides what closing means for this screen.
     void closeRequested();
+    // Enter or Escape reached the window: the widget with the focus did not use it. The binder
+    // presses the screen's main action or its way back.
+    void enterPressed();
+    void escapePressed();
 
 protected:
     QVBoxLayout* content() const { return content_; }
@@ -48,6 +52,7 @@ protected:
     void keepOwnPlace() { ownPlace_ = true; }
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

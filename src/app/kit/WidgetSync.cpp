@@ -294,10 +294,34 @@ const KindBinding& bindingOf(ControlKind kind) {
     return kBindings.at(static_cast<std::size_t>(kind));
 }
 
+// What a screen reader calls a control: a button's, a choice's or a check box's caption, a
+// clickable label's text. Figures and grids are named by the caption label before them.
+const std::string* captionOf(const Control& c) {
+    switch (c.kind()) {
+        case ControlKind::Button:
+            return &static_cast<const Button&>(c).caption;
+        case ControlKind::ListBox:
+        case ControlKind::ComboBox:
+        case ControlKind::RadioGroup:
+            return &static_cast<const Choice&>(c).caption;
+        case ControlKind::CheckBox:
+            return &static_cast<const CheckBox&>(c).caption;
+        case ControlKind::Label:
+            return static_cast<const Label&>(c).clickable() ? &static_cast<const Label&>(c).text
+                                                            : nullptr;
+        default:
+            return nullptr;
+    }
+}
+
 }  // namespace
 
 void syncWidget(Control& c, QWidget* w, int& shownColour) {
     bindingOf(c.kind()).sync(c, w, shownColour);
+    if (const std::string* caption = captionOf(c)) {
+        const QString name = qs(*caption).trimmed();
+        if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     if (c.kind() == ControlKind::PopupMenu) return;  // a menu's visibility is its popping up
     if (w->isHidden() == c.visible) w->setVisible(c.visible);

@@ -78,7 +78,8 @@ PlanetScreenWindow::PlanetScreenWindow(QWidget* parent)
     go->setMinimumSize(150, 44);
     setFontSize(go, 14, true);
     addAll(buttonRow(), {makeButton("Button4"), makeButton("Button13"), go});  // Help, Close, GO
-    go->setFocus();  // rather than the first figure, which would show a cursor
+    go->setDefault(true);  // Enter ends the turn: off to the travel screen
+    go->setFocus();        // rather than the first figure, which would show a cursor
 }
 
 }  // namespace quorvex::ui

@@ -57,7 +57,8 @@ RankingScreenWindow::RankingScreenWindow(QWidget* parent)
     begin->setMinimumSize(160, 40);
     setFontSize(begin, 12, true);
     addAll(buttonRow(), {save, history, begin});
-    begin->setFocus();  // Enter begins the turn; the list is not focused with a false highlight
+    begin->setDefault(true);  // Enter begins the turn wherever the focus is
+    begin->setFocus();        // the list is not focused with a false highlight
 }
 
 }  // namespace quorvex::ui
