@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "Theme.h"
 
 namespace quorvex::ui {
 
@@ -35,6 +38,14 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+// A label draws no focus of its own; the planet Space or Enter would fly to is marked.
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    drawFocusMark(&painter, QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 }  // namespace quorvex::ui

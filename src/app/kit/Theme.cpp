@@ -1,13 +1,64 @@
 #include "Theme.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace quorvex::ui {
+namespace {
+
+// The style's own focus marks all but vanish on a dark ground; a person playing with the keyboard
+// must see at a glance which button Enter or Space presses.
+class FocusMarkStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        const bool marked = element == CE_PushButton || element == CE_TabBarTabShape;
+        if (marked && (option->state & State_HasFocus) && (option->state & State_Enabled))
+            drawFocusMark(painter, QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control == CC_ComboBox && (option->state & State_HasFocus))
+            drawFocusMark(painter, QRectF(option->rect).adjusted(1, 1, -1, -1));
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_FrameFocusRect) {
+            drawFocusMark(painter, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5));
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        // An edit box, a list or a grid with the focus: its whole frame.
+        const bool framesContent = element == PE_PanelLineEdit || element == PE_Frame;
+        if (framesContent && (option->state & State_HasFocus))
+            drawFocusMark(painter, QRectF(option->rect).adjusted(1, 1, -1, -1));
+    }
+};
+
+}  // namespace
+
+void drawFocusMark(QPainter* painter, const QRectF& rect) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(kFocusColour, 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(rect, 3, 3);
+    painter->restore();
+}
 
 void applyTheme(QApplication& app) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        app.setStyle(new FocusMarkStyle(fusion));
     const QColor text(230, 233, 242);
     const QColor dim(122, 128, 148);
     QPalette p;
