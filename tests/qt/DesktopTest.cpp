@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 #include <filesystem>
 #include <fstream>
 
@@ -65,7 +67,15 @@ struct ShownHistory {
     QMap<QString, QList<QPointF>> lines;
     int messageRows = -1;
     QStringList tabs;
+    // The net worth scale, up to the objective and fitted to the companies.
+    QPointF wholeWay, fitted;
 };
+
+QPointF worthScale(const ui::HistoryWindow& window) {
+    const auto* axis =
+        static_cast<const QValueAxis*>(window.chart()->chart()->axes(Qt::Vertical).front());
+    return {axis->min(), axis->max()};
+}
 
 ShownHistory openHistory(BoundGame& t) {
     ShownHistory shown;
@@ -79,6 +89,9 @@ ShownHistory openHistory(BoundGame& t) {
         for (QAbstractSeries* series : window->chart()->chart()->series())
             shown.lines[series->name()] = static_cast<QLineSeries*>(series)->points();
         shown.messageRows = window->boxes()->rowCount();
+        shown.wholeWay = worthScale(*window);
+        window->wholeWay()->click();
+        shown.fitted = worthScale(*window);
         QTest::keyClick(window, Qt::Key_Escape);
     });
     t.click(ScreenId::RankingScreen, "History");
@@ -157,6 +170,16 @@ private slots:
             const QList<QPointF> objective = shown.lines.value("Objective: £250,000,000");
             QCOMPARE(objective.size(), 2);
             QCOMPARE(objective.front().y(), 250000000.0);
+            // Up to the objective, or fitted to the companies' own sums, far below it.
+            int lowest = 0, highest = 0;
+            for (const auto& company : worth)
+                for (auto [turn, w] : company.second) {
+                    lowest = std::min(lowest, w);
+                    highest = std::max(highest, w);
+                }
+            QVERIFY(shown.wholeWay.x() <= lowest && shown.wholeWay.y() >= 250000000.0);
+            QVERIFY(shown.fitted.x() <= lowest && shown.fitted.y() >= highest);
+            QVERIFY(shown.fitted.y() < 10 * std::max(highest - lowest, 1000));
             QVERIFY(shown.messageRows > 0);
         };
 

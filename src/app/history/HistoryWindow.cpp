@@ -2,10 +2,12 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -41,13 +43,15 @@ QLineSeries* objectiveLine(int firstTurn, int lastTurn) {
     return line;
 }
 
-QLineSeries* companyLine(const GameHistory& history, int company, double& low, double& high) {
+QLineSeries* companyLine(const GameHistory& history, int company, std::optional<double>& low,
+                         std::optional<double>& high) {
     auto* line = new QLineSeries;
     line->setName(text(history.companyName(company)));
     for (const WorthPoint& p : history.worth(company)) {
         line->append(p.turn, p.netWorth);
-        low = std::min(low, static_cast<double>(p.netWorth));
-        high = std::max(high, static_cast<double>(p.netWorth));
+        const double w = p.netWorth;
+        low = std::min(low.value_or(w), w);
+        high = std::max(high.value_or(w), w);
     }
     QPen pen(companyColour(company));
     pen.setWidthF(2.5);
@@ -56,24 +60,26 @@ QLineSeries* companyLine(const GameHistory& history, int company, double& low, d
     return line;
 }
 
-QChartView* netWorthChart(const GameHistory& history) {
+QChartView* netWorthChart(const GameHistory& history, WorthRange& companies) {
     auto* chart = new QChart;
     chart->setTheme(QChart::ChartThemeDark);
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignRight);
+    // Figures as the game writes sums: 250,000,000.
+    chart->setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    chart->setLocalizeNumbers(true);
 
     const int first = history.firstTurn();
     const int last = std::max(history.lastTurn(), first + 1);
-    double low = 0;
-    double high = kObjective;
     std::vector<QLineSeries*> lines;
     for (int c = 1; c <= kCompanies; ++c)
-        if (!history.worth(c).empty()) lines.push_back(companyLine(history, c, low, high));
+        if (!history.worth(c).empty())
+            lines.push_back(companyLine(history, c, companies.low, companies.high));
     lines.push_back(objectiveLine(first, last));
 
     auto* turns = new QValueAxis;
     turns->setTitleText(QStringLiteral("Game turn"));
-    turns->setLabelFormat(QStringLiteral("%d"));
+    turns->setLabelFormat(QStringLiteral("%.0f"));
     turns->setRange(first, last);
     turns->setTickType(QValueAxis::TicksDynamic);
     turns->setTickAnchor(first);
@@ -81,8 +87,6 @@ QChartView* netWorthChart(const GameHistory& history) {
     auto* worth = new QValueAxis;
     worth->setTitleText(QStringLiteral("Net worth (£)"));
     worth->setLabelFormat(QStringLiteral("%.0f"));
-    worth->setRange(low, high + (high - low) * 0.05);
-    worth->applyNiceNumbers();
     chart->addAxis(turns, Qt::AlignBottom);
     chart->addAxis(worth, Qt::AlignLeft);
     for (QLineSeries* line : lines) {
@@ -94,6 +98,7 @@ QChartView* netWorthChart(const GameHistory& history) {
     auto* view = new QChartView(chart);
     view->setObjectName(QStringLiteral("NetWorth"));
     view->setRenderHint(QPainter::Antialiasing);
+    view->setFocusPolicy(Qt::NoFocus);  // a picture: nothing in it to do with the keyboard
     view->setAccessibleName(QStringLiteral("Net worth"));
     return view;
 }
@@ -154,9 +159,18 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QString& note, QW
     }
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("Pages"));
-    chart_ = netWorthChart(history);
+    chart_ = netWorthChart(history, companies_);
     boxes_ = boxTable(history);
-    pages_->addTab(chart_, QStringLiteral("Net worth"));
+    wholeWay_ = new QCheckBox(QStringLiteral("Show the whole way to the objective"));
+    wholeWay_->setObjectName(QStringLiteral("WholeWay"));
+    wholeWay_->setChecked(true);
+    connect(wholeWay_, &QCheckBox::toggled, this, &HistoryWindow::scaleWorth);
+    auto* worthPage = new QWidget;
+    auto* worthLayout = new QVBoxLayout(worthPage);
+    worthLayout->addWidget(chart_, 1);
+    worthLayout->addWidget(wholeWay_);
+    scaleWorth();
+    pages_->addTab(worthPage, QStringLiteral("Net worth"));
     pages_->addTab(boxes_, QStringLiteral("Messages"));
     layout->addWidget(pages_, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -164,6 +178,19 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QString& note, QW
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(980, 620);
+}
+
+// The net worth scale: from the companies' lowest to the objective, or, a long way from it, to
+// the companies' own highest, so that early turns' small sums are not one flat line.
+void HistoryWindow::scaleWorth() {
+    auto* worth = qobject_cast<QValueAxis*>(chart_->chart()->axes(Qt::Vertical).value(0));
+    if (worth == nullptr) return;
+    double low = std::min(companies_.low.value_or(0), 0.0);
+    double high = companies_.high.value_or(0);
+    if (wholeWay_->isChecked()) high = std::max(high, kObjective);
+    if (high - low < 1000) high = low + 1000;  // a flat line gets room around it
+    worth->setRange(low, high + (high - low) * 0.05);
+    worth->applyNiceNumbers();
 }
 
 void offerHistory(GameWindow& ranking, const GameKeeper& keeper) {
