@@ -22,11 +22,11 @@ set(CPACK_PACKAGE_NAME quorvex)
 set(CPACK_PACKAGE_VENDOR "Quorvex")
 set(CPACK_PACKAGE_CONTACT "Quorvex developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn-based trading game for up to six companies at one machine")
-# The first line is the package's synopsis, the rest its long description.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Quorvex is a hot-seat trading and business game. Up to six companies take turns at one
-machine against up to twelve computer companies, trading 25 goods among twelve planets and
-running mines, factories and a sales office, until one is worth 250,000,000 pounds.")
+# The synopsis is the summary above; this is the long description beneath it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quorvex is a hot-seat trading and business game. Up to six companies take
+turns at one machine against up to twelve computer companies, trading 25 goods
+among twelve planets and running mines, factories and a sales office, until
+one is worth 250,000,000 pounds.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
