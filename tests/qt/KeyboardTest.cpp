@@ -3,6 +3,7 @@
 // arrow keys move through a grid, and every control is named by its caption.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -199,6 +200,17 @@ private slots:
         t.dialogs.answerConfirm(false);  // the hub asks again in the first game turn
         press(t, ScreenId::Bank, Qt::Key_Return, t.window(ScreenId::Bank));
         QVERIFY(!t.game.isVisible(ScreenId::Bank));
+
+        // Enter in an edit box of a screen without a main action leaves nothing unused: the
+        // screen stays.
+        t.click(ScreenId::PlanetScreen, "Button8");  // Manufacturing
+        QVERIFY(t.game.isVisible(ScreenId::Manufacturing));
+        press(t, ScreenId::Manufacturing, Qt::Key_Return,
+              t.widget<QLineEdit>(ScreenId::Manufacturing, "BuyAmount"));
+        QVERIFY(t.game.isVisible(ScreenId::Manufacturing));
+        t.dialogs.answerConfirm(false);
+        press(t, ScreenId::Manufacturing, Qt::Key_Escape);
+        QVERIFY(!t.game.isVisible(ScreenId::Manufacturing));
 
         // Enter on a focused button presses that button, not the main action.
         press(t, ScreenId::PlanetScreen, Qt::Key_Return,

@@ -158,7 +158,8 @@ void FormBinder::closeRequested(ScreenId id) {
 }
 
 // Enter presses the button that has the focus; anywhere else in the window, the screen's main
-// action ("Begin Turn", "GO", "Start"), and on a screen without one its way back ("Continue").
+// action ("Begin Turn", "GO", "Start"), and on a screen without one its way back ("Continue"),
+// unless the focus is in an edit box.
 void FormBinder::enterPressed(ScreenId id) {
     if (acting_) return;
     GameWindow* window = windows_[static_cast<int>(id)];
@@ -171,6 +172,8 @@ void FormBinder::enterPressed(ScreenId id) {
         main->click();
         return;
     }
+    // Enter after typing an amount never leaves the screen with the amount unused.
+    if (qobject_cast<QLineEdit*>(window->focusWidget()) != nullptr) return;
     escapePressed(id);
 }
 
