@@ -220,9 +220,13 @@ private slots:
         press(t, ScreenId::Bank, Qt::Key_Escape);
         QVERIFY(!t.game.isVisible(ScreenId::Bank));
 
-        // Escape from the hub leads to the main menu, as its "Close" does; from the main menu it
-        // does nothing: the program never ends at a slip of the finger.
-        press(t, ScreenId::PlanetScreen, Qt::Key_Escape);
+        // Escape on the hub and on the main menu does nothing: a slip of the finger never puts
+        // the game in hand aside or ends the program. Their "Close" still does, with Enter.
+        press(t, ScreenId::PlanetScreen, Qt::Key_Escape, t.window(ScreenId::PlanetScreen));
+        QVERIFY(t.game.isVisible(ScreenId::PlanetScreen));
+        press(t, ScreenId::PlanetScreen, Qt::Key_Return,
+              t.widget<QPushButton>(ScreenId::PlanetScreen, "Button13"));
+        QVERIFY(!t.game.isVisible(ScreenId::PlanetScreen));
         QVERIFY(t.game.isVisible(ScreenId::GameMenu));
         press(t, ScreenId::GameMenu, Qt::Key_Escape, t.window(ScreenId::GameMenu));
         QVERIFY(t.game.isVisible(ScreenId::GameMenu));

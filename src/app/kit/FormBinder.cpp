@@ -177,10 +177,11 @@ void FormBinder::enterPressed(ScreenId id) {
     escapePressed(id);
 }
 
-// Escape leads back as closing the window does, except from the main menu, where it would end
-// the program at a slip of the finger; its "Close" is a Tab away.
+// Escape leads back as closing the window does, except where that would end the program (the
+// main menu's "Close") or put the game in hand aside mid-turn (the hub's "Close") at a slip of the
+// finger; either "Close" is a Tab away.
 void FormBinder::escapePressed(ScreenId id) {
-    if (id != ScreenId::GameMenu) closeRequested(id);
+    if (id != ScreenId::GameMenu && id != ScreenId::PlanetScreen) closeRequested(id);
 }
 
 void FormBinder::sync() {
