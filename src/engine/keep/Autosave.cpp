@@ -38,6 +38,15 @@ std::span<const uint8_t> bytesOf(const std::string& text) {
     return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
+// Whether the file holds exactly these bytes; a file that cannot be read holds nothing.
+bool holds(const std::string& path, const std::vector<uint8_t>& bytes) {
+    try {
+        return readFileUpTo(path, bytes.size()) == bytes;
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 std::string autosavePath(const std::string& folder, int generation) {
@@ -51,7 +60,13 @@ std::string autosaveJournalPath(const std::string& folder) {
 
 void writeAutosave(const std::string& folder, const GameState& s, const std::string& historyText) {
     const std::string latest = autosavePath(folder, 0);
-    StagedFile game(latest, encodeGame(s));
+    const std::vector<uint8_t> bytes = encodeGame(s);
+    // The game loaded from the latest autosave is that autosave: the three before it stay.
+    if (holds(latest, bytes)) {
+        replaceFile(historyPathFor(latest), bytesOf(historyText));
+        return;
+    }
+    StagedFile game(latest, bytes);
     StagedFile history(historyPathFor(latest), bytesOf(historyText));
     for (int generation = kAutosaveBackups; generation >= 1; --generation) {
         const std::string older = autosavePath(folder, generation - 1);

@@ -19,7 +19,9 @@ std::string autosaveJournalPath(const std::string& folder);
 // each earlier autosave one generation on (the oldest is dropped). Both new files are written
 // and flushed to the disk before anything is moved, so a full disk or a crash never costs the
 // last good autosave. Raises FileError (or SaveFormatError for a store no save can hold); then
-// the earlier autosaves are as they were, unless only the final renaming failed part way.
+// the earlier autosaves are as they were, unless only the final renaming failed part way. A store
+// the latest autosave already holds (a game loaded from it) moves nothing on; only its history is
+// written again.
 void writeAutosave(const std::string& folder, const GameState& s, const std::string& historyText);
 
 }  // namespace quorvex

@@ -190,6 +190,35 @@ TEST(Autosave, AStoreNoSaveCanHoldMovesNoEarlierAutosave) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 4);
 }
 
+// Loading the latest autosave, as a player does after a crash, again and again: its ranking is
+// that autosave, so the three before it are kept, and the journal starts afresh from it.
+TEST_F(Keeper, LoadingTheLatestAutosaveKeepsTheOnesBeforeIt) {
+    keepIn(folder.path.string());
+    start();
+    playTurns(3);
+    const std::string latest = autosavePath(folder.path.string(), 0);
+    const auto backups = [&] {
+        std::vector<std::vector<uint8_t>> files;
+        for (int generation = 1; generation <= kAutosaveBackups; ++generation)
+            files.push_back(fileBytes(autosavePath(folder.path.string(), generation)));
+        return files;
+    };
+    const auto before = backups();
+    for (int again = 0; again < 2; ++again) {
+        t.dialogs.answerOpen(latest);
+        ASSERT_TRUE(t.game.act(actionClick(t.game.GameMenu().Button1)));
+        ASSERT_TRUE(t.game.isVisible(ScreenId::RankingScreen));
+    }
+    EXPECT_EQ(fileBytes(latest), rankings.back());
+    EXPECT_EQ(backups(), before);
+    EXPECT_EQ(fileText(autosaveJournalPath(folder.path.string())).find("action\tTRankingScreen"),
+              std::string::npos);
+
+    playTurns(1);  // the next ranking moves them on as ever
+    EXPECT_EQ(fileBytes(autosavePath(folder.path.string(), 1)), rankings[rankings.size() - 2]);
+    EXPECT_EQ(fileBytes(autosavePath(folder.path.string(), 2)), before[0]);
+}
+
 TEST_F(Keeper, TheHistoryGoesWithASaveAndComesBackWithIt) {
     keepIn("");  // the history alone
     start();
