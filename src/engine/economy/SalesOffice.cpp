@@ -18,27 +18,13 @@ constexpr int64_t kIntMax = std::numeric_limits<int32_t>::max();
 
 }  // namespace
 
-int64_t goodTons(const GameState& s, Int good, int64_t units) {
-    const Decimal weight(s.GoodWeight[good]);
-    return static_cast<int64_t>(
-        roundDiv(Fraction::Wide(units) * weight.numerator(), weight.denominator()));
-}
-
 GoodWeights::GoodWeights(const GameState& s) {
     for (int g = 1; g <= kGoods; ++g)
         weight_[g] = Decimal(s.GoodWeight[g]);
 }
 
 int64_t GoodWeights::tons(int good, int64_t units) const {
-    const Decimal& w = weight_.at(static_cast<std::size_t>(good));
-    return static_cast<int64_t>(roundDiv(Fraction::Wide(units) * w.numerator(), w.denominator()));
-}
-
-Int salesUnitPrice(const GameState& s, Int c, Int t, Int g, int64_t q) {
-    if (!isIndustrialGood(g)) return s.PlayerRetailPrice(c, t, g);
-    if (q <= 25) return s.PlayerIndPrice1(c, t, g);
-    if (q <= 100) return s.PlayerIndPrice2(c, t, g);
-    return s.PlayerIndPrice3(c, t, g);
+    return tonsOf(weight_.at(static_cast<std::size_t>(good)), units);
 }
 
 std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int c, Int t) {
@@ -138,7 +124,7 @@ PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
                 salesSellStep(held, sellAdjust[g - 1].wide(), weights, g, freeTons).amount);
 
             if (withCost && cost.fits) {
-                cost.total += buy.wide() * salesUnitPrice(s, c, t, g, buy.wide()).wide();
+                cost.total += buy.wide() * unitPrice(s, c, t, g, buy.wide()).wide();
                 if (cost.total > kIntMax) cost.fits = false;
             }
         }
@@ -203,12 +189,10 @@ void salesOfficeSell(const World& world, Int c) {
             s.WarehouseStock(c, t, g) -= sold;
             // The weight freed is at most what the warehouse counts as in use: the recount caps
             // that at the space, so selling an overfull warehouse must not take it below 0.
-            const int64_t inUse = std::max<int64_t>(s.WarehouseUsed(c, t).wide(), 0);
-            const Int freed =
-                Int::fromWide(std::clamp<int64_t>(weights.tons(g, sold.wide()), 0, inUse));
+            const Int freed = tonsFreed(s.WarehouseUsed(c, t), weights.tons(g, sold.wide()));
             s.WarehouseUsed(c, t) -= freed;
             s.WarehouseFree(c, t) += freed;
-            s.PlayerCash[c] += sold * salesUnitPrice(s, c, t, g, sold.wide());
+            s.PlayerCash[c] += sold * unitPrice(s, c, t, g, sold.wide());
             s.PlayerAmount(c, t, g) += sold;
             // A planet left below 0 by an earlier purchase takes the sale first, then stops at 0.
             s.PlanetAmount(t, g) =

@@ -6,14 +6,11 @@
 #include "../state/ExactRound.h"
 #include "../state/Fraction.h"
 #include "../state/GameState.h"
+#include "../trading/TradeRules.h"
 
 namespace quorvex {
 
 class World;
-
-// The tons that a number of units of a good weigh, Round(units x weight), exactly and in 64
-// bits so that no stock is too large to weigh.
-int64_t goodTons(const GameState& s, Int good, int64_t units);
 
 // The 25 weights read once, for loops that weigh every good of every planet.
 class GoodWeights {
@@ -24,10 +21,6 @@ public:
 private:
     std::array<Decimal, kGoods + 1> weight_;
 };
-
-// The unit price of a sales-office trade of q units: the retail price, or for an industrial
-// good the price of q's band (1-25, 26-100, 101 or more).
-Int salesUnitPrice(const GameState& s, Int company, Int planet, Int good, int64_t quantity);
 
 // What the company's factories on a planet consume of each good in a turn (index 1..25).
 std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int company, Int planet);

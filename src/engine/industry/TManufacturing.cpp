@@ -127,7 +127,7 @@ void TManufacturing::fillProduct(Int r, Totals& totals) {
         totals.inputWeight += inputTons;
         // An industrial input is priced at the band of the production level, however much of
         // it the level takes.
-        const Wide price = salesUnitPrice(st, c, planet_, input, level.wide()).wide();
+        const Wide price = unitPrice(st, c, planet_, input, level.wide()).wide();
         Factory.setCell(first + 3, row, perUnitAndTotal(price * perUnit, price * needed));
         overall += price * needed;
     }

@@ -131,9 +131,9 @@ void TSalesoffice::fillGoodRow(Int g, const GoodFigures& f, Totals& totals) {
     const Int c = me();
     const int row = g.get() + kFirstGoodRow - 1;
     const Wide have = f.stock + f.produced.wide() + f.buy.wide();
-    const Wide cost = Wide(f.buy.wide()) * salesUnitPrice(st, c, planet_, g, f.buy.wide()).wide();
+    const Wide cost = Wide(f.buy.wide()) * unitPrice(st, c, planet_, g, f.buy.wide()).wide();
     const Wide income =
-        Wide(f.sell.wide()) * salesUnitPrice(st, c, planet_, g, f.sell.wide()).wide();
+        Wide(f.sell.wide()) * unitPrice(st, c, planet_, g, f.sell.wide()).wide();
     const Wide atEnd = have - f.sell.wide() - f.need;
     const Wide tonsAtEnd = tonsOf(st, g, atEnd);
 
