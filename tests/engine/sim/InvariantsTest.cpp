@@ -118,6 +118,26 @@ TEST(Invariants, EachBrokenRelationIsNamed) {
          {"company 7 on planet 5: PlayerAmount of good 3 is " +
           std::to_string(playedGame().PlayerAmount(7, 5, 3).get()) + ", should be " +
           std::to_string(playedGame().PlanetAmount(5, 3).get() + 40)}},
+        {"tons in use below nothing",
+         [](GameState& s) {
+             s.CargoUsed[9] = -1;
+             s.CargoFree[9] = s.CargoSpace[9] + 1;
+         },
+         {"company 9: CargoUsed is negative (-1)"}},
+        {"a warehouse fuller than its space",
+         [](GameState& s) {
+             s.WarehouseSpace(4, 6) = 10;
+             s.WarehouseUsed(4, 6) = 11;
+         },
+         {"company 4 on planet 6: WarehouseUsed 11 is above the space 10"}},
+        {"warehouse figures below nothing",
+         [](GameState& s) {
+             s.WarehouseSpace(5, 2) = -5;
+             s.WarehouseUsed(5, 3) = -1;
+         },
+         {"company 5 on planet 2: WarehouseSpace is negative (-5)",
+          "company 5 on planet 2: WarehouseUsed 0 is above the space -5",
+          "company 5 on planet 3: WarehouseUsed is negative (-1)"}},
         {"a view never goes below 0",
          [](GameState& s) {
              s.AdvRtlDemandPlanets(8, 2) = true;
@@ -146,6 +166,45 @@ TEST(Invariants, AdvertisingCountsOnlyWhereAndForWhatItWasBought) {
     s->AdvRtlAmountAdj(9, 7, 20) = 500;
     const auto found = checkInvariants(*s);
     EXPECT_TRUE(found.empty()) << joined(found);
+}
+
+// A trade on the buy or sell screen reprices every company's view of the market from the planet's
+// figures and its industrial changes, ticked or not: that view holds as well.
+TEST(Invariants, AViewRepricedByATradeHolds) {
+    auto s = std::make_unique<GameState>(playedGame());
+    s->PlanetAmount(5, 20) -= 7;
+    for (int i = 1; i <= kCompanies; ++i)
+        s->PlayerAmount(i, 5, 20) = std::max(s->PlanetAmount(5, 20), Int(0));
+    s->AdvIndAmountAdj(7, 5, 20) = 40;  // not ticked, and a retail good: a trade counts it
+    s->PlayerAmount(7, 5, 20) = s->PlanetAmount(5, 20) + 40;
+    auto found = checkInvariants(*s);
+    EXPECT_TRUE(found.empty()) << joined(found);
+
+    // But not half of one view and half of the other.
+    s->AdvIndDemandAdj(7, 5, 20) = 3;
+    found = checkInvariants(*s);
+    EXPECT_EQ(found, std::vector<std::string>{"company 7 on planet 5: PlayerAmount of good 20 is " +
+                                              std::to_string(s->PlanetAmount(5, 20).get() + 40) +
+                                              ", should be " +
+                                              std::to_string(s->PlanetAmount(5, 20).get())});
+}
+
+// A sales office's trade rebuilds only its own company's view; where one may have traded, the
+// others' amounts are not held to the planet's, but their demand still is.
+TEST(Invariants, AmountsMayLagWhereASalesOfficeTrades) {
+    auto s = std::make_unique<GameState>(playedGame());
+    s->WarehouseStock(3, 8, 1) = 5;
+    s->PlanetAmount(8, 14) -= 30;
+    auto found = checkInvariants(*s);
+    EXPECT_TRUE(found.empty()) << joined(found);
+    s->PlayerDemand(11, 8, 14) += 1;
+    s->PlayerAmount(12, 8, 2) = -1;
+    found = checkInvariants(*s);
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "company 11 on planet 8: PlayerDemand of good 14 is " +
+                             std::to_string(s->PlayerDemand(11, 8, 14).get()) + ", should be " +
+                             std::to_string(s->PlanetDemand(8, 14).get()),
+                         "company 12 on planet 8: PlayerAmount of good 2 is negative (-1)"}));
 }
 
 TEST(Invariants, ManyFaultsAreCountedNotListed) {

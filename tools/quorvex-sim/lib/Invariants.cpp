@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "state/Format.h"
+#include "trading/TradeRules.h"
 
 namespace quorvex::sim {
 namespace {
@@ -161,37 +162,180 @@ void checkPrices(Findings& f, const GameState& s) {
                               " is outside ", s.GoodMinPrice[g], "..", s.GoodMaxPrice[g]);
 }
 
-// The view a company gets from the market step: the planet's figure, plus its advertising
-// change where it ticked the planet for that kind (industrial goods 1..12, retail 13..25),
-// never below 0.
+// A company's view of one market: the amount and demand it sees.
+struct View {
+    int64_t amount, demand;
+    bool operator==(const View&) const = default;
+};
+
+// The view the market step gives: the planet's figures, plus the company's advertising change
+// where it ticked the planet for that kind (industrial goods 1..12, retail 13..25), never below 0.
+View marketStepView(const GameState& s, int i, int t, int g) {
+    const bool industrial = g <= kIndustrialGoods;
+    int64_t amount = w(s.PlanetAmount(t, g));
+    if (industrial && s.AdvIndAmountPlanets(i, t)) amount += w(s.AdvIndAmountAdj(i, t, g));
+    if (!industrial && s.AdvRtlAmountPlanets(i, t)) amount += w(s.AdvRtlAmountAdj(i, t, g));
+    int64_t demand = w(s.PlanetDemand(t, g));
+    if (industrial && s.AdvIndDemandPlanets(i, t)) demand += w(s.AdvIndDemandAdj(i, t, g));
+    if (!industrial && s.AdvRtlDemandPlanets(i, t)) demand += w(s.AdvRtlDemandAdj(i, t, g));
+    return {std::max<int64_t>(amount, 0), std::max<int64_t>(demand, 0)};
+}
+
+// The view a trade on the buy and sell screens leaves for every company: the planet's figures
+// plus the company's industrial changes, ticked or not and for every good, never below 0.
+View repricedView(const GameState& s, int i, int t, int g) {
+    return {std::max<int64_t>(w(s.PlanetAmount(t, g)) + w(s.AdvIndAmountAdj(i, t, g)), 0),
+            std::max<int64_t>(w(s.PlanetDemand(t, g)) + w(s.AdvIndDemandAdj(i, t, g)), 0)};
+}
+
+// Whether a sales office may have bought or sold on the planet since the market step: some
+// company stores goods there, has planned trades there, asks for extra goods or runs factories
+// that need them. Such a trade moves the planet's amounts and rebuilds only its own company's
+// view, so there the other companies may still see the amount from before it.
+bool salesOfficeMayTrade(const GameState& s, int t) {
+    for (int j = 1; j <= kCompanies; ++j) {
+        for (int g = 1; g <= kGoods; ++g)
+            if (s.WarehouseStock(j, t, g) != 0 || s.SalesBuyAmount(j, t, g) != 0 ||
+                s.SalesSellAmount(j, t, g) != 0 || s.SalesBuyAdjust(j, t, g) > 0)
+                return true;
+        for (int r = 1; r <= kRecipes; ++r)
+            if (s.FactoryAmount(j, t, r) != 0) return true;
+    }
+    return false;
+}
+
+// Each company sees a market either as the last market step left it or as the last trade on the
+// buy and sell screens left it; both follow from the planet's figures as they stand, since a
+// trade reprices every company's view. Where a sales office may have traded, only the demand
+// (which no trade moves) is checked exactly.
 void checkViews(Findings& f, const GameState& s) {
-    for (int i = 1; i <= kCompanies; ++i)
-        for (int t = 1; t <= kPlanets; ++t) {
-            const bool indAmount = s.AdvIndAmountPlanets(i, t);
-            const bool rtlAmount = s.AdvRtlAmountPlanets(i, t);
-            const bool indDemand = s.AdvIndDemandPlanets(i, t);
-            const bool rtlDemand = s.AdvRtlDemandPlanets(i, t);
+    for (int t = 1; t <= kPlanets; ++t) {
+        const bool amountsMayLag = salesOfficeMayTrade(s, t);
+        for (int i = 1; i <= kCompanies; ++i)
             for (int g = 1; g <= kGoods; ++g) {
-                const bool industrial = g <= kIndustrialGoods;
-                int64_t amount = w(s.PlanetAmount(t, g));
-                if (industrial && indAmount) amount += w(s.AdvIndAmountAdj(i, t, g));
-                if (!industrial && rtlAmount) amount += w(s.AdvRtlAmountAdj(i, t, g));
-                int64_t demand = w(s.PlanetDemand(t, g));
-                if (industrial && indDemand) demand += w(s.AdvIndDemandAdj(i, t, g));
-                if (!industrial && rtlDemand) demand += w(s.AdvRtlDemandAdj(i, t, g));
-                amount = std::max<int64_t>(amount, 0);
-                demand = std::max<int64_t>(demand, 0);
-                if (w(s.PlayerAmount(i, t, g)) != amount)
+                const View seen{w(s.PlayerAmount(i, t, g)), w(s.PlayerDemand(i, t, g))};
+                const View stepped = marketStepView(s, i, t, g);
+                const View repriced = repricedView(s, i, t, g);
+                if (amountsMayLag) {
+                    if (seen.amount < 0)
+                        f.add("company ", i, " on planet ", t, ": PlayerAmount of good ", g,
+                              " is negative (", s.PlayerAmount(i, t, g), ")");
+                    if (seen.demand != stepped.demand && seen.demand != repriced.demand)
+                        f.add("company ", i, " on planet ", t, ": PlayerDemand of good ", g, " is ",
+                              s.PlayerDemand(i, t, g), ", should be ", num(stepped.demand));
+                    continue;
+                }
+                if (seen == stepped || seen == repriced) continue;
+                // Reported against the market step's view, the one a game mostly shows.
+                if (seen.amount != stepped.amount)
                     f.add("company ", i, " on planet ", t, ": PlayerAmount of good ", g, " is ",
-                          s.PlayerAmount(i, t, g), ", should be ", num(amount));
-                if (w(s.PlayerDemand(i, t, g)) != demand)
+                          s.PlayerAmount(i, t, g), ", should be ", num(stepped.amount));
+                if (seen.demand != stepped.demand)
                     f.add("company ", i, " on planet ", t, ": PlayerDemand of good ", g, " is ",
-                          s.PlayerDemand(i, t, g), ", should be ", num(demand));
+                          s.PlayerDemand(i, t, g), ", should be ", num(stepped.demand));
             }
+    }
+}
+
+// The tons in use of the hold and of every warehouse: never below 0 and never above the space
+// (purchases need room, space holding goods is not sold, a sale takes off at most what is
+// counted); goods and space are never negative.
+void checkStores(Findings& f, const GameState& s) {
+    for (int i = 1; i <= kCompanies; ++i) {
+        if (s.CargoUsed[i] < 0)
+            f.add("company ", i, ": CargoUsed is negative (", s.CargoUsed[i], ")");
+        for (int t = 1; t <= kPlanets; ++t) {
+            const Int space = s.WarehouseSpace(i, t);
+            const Int used = s.WarehouseUsed(i, t);
+            if (space < 0)
+                f.add("company ", i, " on planet ", t, ": WarehouseSpace is negative (", space,
+                      ")");
+            if (used < 0)
+                f.add("company ", i, " on planet ", t, ": WarehouseUsed is negative (", used, ")");
+            else if (used > space)
+                f.add("company ", i, " on planet ", t, ": WarehouseUsed ", used,
+                      " is above the space ", space);
+            for (int g = 1; g <= kGoods; ++g)
+                if (s.WarehouseStock(i, t, g) < 0)
+                    f.add("company ", i, " on planet ", t, ": WarehouseStock of good ", g,
+                          " is negative (", s.WarehouseStock(i, t, g), ")");
         }
+    }
+}
+
+// One good moving into or out of one place: the hold (at the ship's planet) or a warehouse.
+struct GoodsMove {
+    bool hold;
+    int planet;
+    int good;
+    int64_t units;  // bought above 0, sold below
+};
+
+std::vector<GoodsMove> goodsMoved(const GameState& before, const GameState& after, int c) {
+    std::vector<GoodsMove> moves;
+    for (int g = 1; g <= kGoods; ++g)
+        if (const int64_t d = w(after.CargoHold(c, g)) - w(before.CargoHold(c, g)); d != 0)
+            moves.push_back({true, before.PlayerPlanet[c].get(), g, d});
+    for (int p = 1; p <= kPlanets; ++p)
+        for (int g = 1; g <= kGoods; ++g)
+            if (const int64_t d =
+                    w(after.WarehouseStock(c, p, g)) - w(before.WarehouseStock(c, p, g));
+                d != 0)
+                moves.push_back({false, p, g, d});
+    return moves;
 }
 
 }  // namespace
+
+std::vector<std::string> checkTrade(const GameState& before, const GameState& after) {
+    Findings f;
+    const int c = after.CurrentPlayer.get();
+    if (c < 1 || c > kCompanies) return f.take();
+    const std::vector<GoodsMove> moves = goodsMoved(before, after, c);
+    if (moves.empty()) return f.take();
+    if (moves.size() > 1) {
+        f.add("company ", c, ": one trade moved ", static_cast<int>(moves.size()),
+              " goods or places");
+        return f.take();
+    }
+    const GoodsMove& m = moves.front();
+    const bool bought = m.units > 0;
+    const int64_t q = bought ? m.units : -m.units;
+    const Int price = unitPrice(before, c, m.planet, m.good, q);
+
+    // The money: the goods' value at the price the company saw, never paid on credit.
+    const int64_t paid = w(before.PlayerCash[c]) - w(after.PlayerCash[c]);
+    const int64_t value = q * w(price);
+    if (paid != (bought ? value : -value))
+        f.add("company ", c, ": cash moved by ", num(-paid), " for ", num(q), " of good ", m.good,
+              " at ", price, ", should be ", num(bought ? -value : value));
+    if (bought && after.PlayerCash[c] < 0)
+        f.add("company ", c, ": bought on credit, cash is ", after.PlayerCash[c]);
+
+    // The tons in use: the trade's weight on, or off but never below 0.
+    const Int usedBefore = m.hold ? before.CargoUsed[c] : before.WarehouseUsed(c, m.planet);
+    const Int usedAfter = m.hold ? after.CargoUsed[c] : after.WarehouseUsed(c, m.planet);
+    const int64_t tons = goodTons(before, m.good, q);
+    const int64_t expected =
+        bought ? w(usedBefore) + tons : w(usedBefore) - w(tonsFreed(usedBefore, tons));
+    if (w(usedAfter) != expected)
+        f.add("company ", c, ": tons in use of the ",
+              m.hold ? std::string("hold") : cat("warehouse on planet ", m.planet), " are ",
+              usedAfter, ", should be ", num(expected));
+
+    // The planet: a purchase takes its amount down, a sale from the hold puts it back (not
+    // below 0); the warehouse screen sells without moving the market.
+    const int64_t amountBefore = w(before.PlanetAmount(m.planet, m.good));
+    const int64_t amountAfter = w(after.PlanetAmount(m.planet, m.good));
+    const int64_t sold = std::max<int64_t>(amountBefore + q, 0);
+    const bool amountRight = bought
+                                 ? amountAfter == amountBefore - q
+                                 : amountAfter == sold || (!m.hold && amountAfter == amountBefore);
+    if (!amountRight)
+        f.add("planet ", m.planet, ": PlanetAmount of good ", m.good, " went from ",
+              num(amountBefore), " to ", num(amountAfter), " in a trade of ", num(q));
+    return f.take();
+}
 
 std::vector<std::string> checkInvariants(const GameState& s) {
     Findings f;
@@ -200,6 +344,7 @@ std::vector<std::string> checkInvariants(const GameState& s) {
     checkLanding(f, s);
     checkPrices(f, s);
     checkViews(f, s);
+    checkStores(f, s);
     return f.take();
 }
 

@@ -24,10 +24,21 @@ namespace quorvex::sim {
 //  - the order of play holds every company exactly once;
 //  - every planet's landing total is its landing cost plus every company's fee there;
 //  - every planet and company price lies between the good's lowest and highest price;
-//  - each company sees a planet's amount and demand changed only by its advertising on the
-//    planets it ticked, and never below 0. Trades on the buy and sell screens and by sales
-//    offices change a single company's view until the next world update, so this holds in games
-//    where nobody trades, such as the simulator's.
+//  - each company sees a planet's amount and demand as the last market step left them (changed
+//    only by its advertising on the planets it ticked) or as the last trade on the buy and sell
+//    screens left them (changed by its industrial advertising changes wherever it advertises),
+//    never below 0. Where a sales office may have traded since the market step only the demand
+//    is checked exactly: the sales office rebuilds its own company's view alone;
+//  - the tons in use of the hold and of every warehouse lie between 0 and the space; warehouse
+//    space and stocks are never negative.
 std::vector<std::string> checkInvariants(const GameState& s);
+
+// One trade in goods by the company whose turn it is (buy, sell or warehouse screen), checked
+// from the store before and after it: exactly one good moved into or out of one place; the cash
+// moved by the goods' value at the price the company saw, and never went below 0 to pay for a
+// purchase; the tons in use moved by the trade's weight (a sale never takes them below 0); the
+// planet's amount went down by a purchase and up by a sale (not below 0), or stayed for a sale
+// from the warehouse screen. Empty when the action moved no goods.
+std::vector<std::string> checkTrade(const GameState& before, const GameState& after);
 
 }  // namespace quorvex::sim
