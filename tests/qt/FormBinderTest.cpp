@@ -352,6 +352,11 @@ private slots:
         auto* market = t.window(ScreenId::MarketScr);
         t.binder->run([&t] { t.game.show(ScreenId::MarketScr); });
         market->setGeometry(0, 20, 220, 260);  // room beside it on the small test screen
+        // A good picked on the market by the company playing, as the pop-up menu needs.
+        t.game.state.CurrentPlayer = 1;
+        t.game.state.PlayerPlanet[1] = 1;
+        t.game.state.TradeGood = 1;
+        t.game.state.TradeIndustrial = true;
         t.binder->run([&t] { t.game.show(ScreenId::Buy); });
         auto* buy = t.window(ScreenId::Buy);
         QVERIFY(buy->isVisible() && market->isVisible());
