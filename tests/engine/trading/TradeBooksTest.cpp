@@ -38,7 +38,6 @@ struct TradeBooks : ScreenTest {
         click(game.RankingScreen().BeginTurn);
         here = s.PlayerPlanet[me];
         s.CargoSpace[me] = 80;
-        s.CargoFree[me] = 80;
         s.ShipFreeSpace[me] -= 80;
         s.WarehouseSpace(me, here) = 60;
         s.PlayerCash[me] = 400000;

@@ -2,7 +2,7 @@
 
 #include "form/Game.h"
 #include "state/Catalogue.h"
-#include "support/ScreenTest.h"
+#include "support/AmountTest.h"
 
 namespace quorvex::testing {
 
@@ -13,7 +13,7 @@ namespace quorvex::testing {
 //  - Wood (good 3, 0.5 t): 100 on offer, demand 100, bands £630 / £504 / £441;
 //  - Girders (good 12, 1.5 t): 100 on offer, demand 100, bands £1800 / £1700 / £1650;
 //  - Food (good 25, 0.6 t): 300 on offer, demand 200, £520.
-struct TradeFixture : ScreenTest {
+struct TradeFixture : AmountTest {
     static constexpr int kMe = 2;
     static constexpr int kHere = 3;
     static constexpr int kIron = 1, kWood = 3, kGirders = 12, kFood = 25;

@@ -284,27 +284,18 @@ TEST_F(WarehouseScreen, BadGoodsAmountsAndNoChosenRowChangeNothing) {
     click(screen.sellbutton);
     EXPECT_TRUE(dialogs.inputs().empty());
 
-    struct Case {
-        bool typed;
-        const char* text;
-        Texts messages;
-        const char* error;
+    // Iron: 30 stored.
+    pick(screen.WareHouse, 1, 2);
+    const BadAmount cases[] = {
+        {screen.sellbutton, std::nullopt, {}},
+        {screen.sellbutton, "lots", {}, kNotANumber},
+        {screen.sellbutton, "0", {kGoodsInvalid}},
+        {screen.sellbutton, "-30", {kGoodsInvalid}},
+        {screen.sellbutton, "31", {kGoodsTooMany}},
+        {screen.sellbutton, "2147483647", {kGoodsTooMany}},
     };
-    const Case cases[] = {
-        {false, "", {}, nullptr},  // Cancel
-        {true, "lots", {}, "'lots' is not a valid integer value"},
-        {true, "0", {kGoodsInvalid}, nullptr},
-        {true, "-30", {kGoodsInvalid}, nullptr},
-        {true, "31", {kGoodsTooMany}, nullptr},
-        {true, "2147483647", {kGoodsTooMany}, nullptr},
-    };
-    for (const Case& c : cases) {
-        c.typed ? answerInput(c.text) : cancelInput();
-        if (c.error) expectError(c.error);
-        sellGoods(2);
-        EXPECT_EQ(takeMessages(), c.messages) << c.text;
-        EXPECT_TRUE(s == before) << c.text;
-    }
+    for (const BadAmount& bad : cases)
+        expectRefused(bad);
     answerInput("30");
     answer(false);
     sellGoods(2);
