@@ -348,15 +348,12 @@ private slots:
 
     void buyOpensBesideTheMarket() {
         BoundGame t;
-        t.start();
+        t.startTwoPlayerGame();
+        t.game.state.TradeGood = 1;  // as if Iron's row had been picked on the market
+        t.game.state.TradeIndustrial = true;
         auto* market = t.window(ScreenId::MarketScr);
         t.binder->run([&t] { t.game.show(ScreenId::MarketScr); });
-        market->setGeometry(0, 20, 220, 260);  // room beside it on the small test screen
-        // A good picked on the market by the company playing, as the pop-up menu needs.
-        t.game.state.CurrentPlayer = 1;
-        t.game.state.PlayerPlanet[1] = 1;
-        t.game.state.TradeGood = 1;
-        t.game.state.TradeIndustrial = true;
+        market->setGeometry(0, 20, 220, 260);  // as narrow as it goes: room beside it
         t.binder->run([&t] { t.game.show(ScreenId::Buy); });
         auto* buy = t.window(ScreenId::Buy);
         QVERIFY(buy->isVisible() && market->isVisible());
