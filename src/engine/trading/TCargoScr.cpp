@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "../economy/SalesOffice.h"
 #include "../form/Game.h"
 #include "../state/Format.h"
 #include "TradeFigures.h"
+#include "TradeRules.h"
 
 namespace quorvex {
 
@@ -39,7 +39,7 @@ void TCargoScr::fillRow(int row, Int g) {
     const Int c = me();
     const Int n = st.CargoHold(c, g);
     // What the whole load would fetch here: the band of its size for an industrial good.
-    const Int price = salesUnitPrice(st, c, st.PlayerPlanet[c], g, n.wide());
+    const Int price = unitPrice(st, c, st.PlayerPlanet[c], g, n.wide());
     Cargo.setCell(0, row, st.GoodName[g]);
     Cargo.setCell(1, row, str(n));
     Cargo.setCell(2, row, str(st.GoodWeight[g]));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "TradeFixture.h"
+#include "state/Format.h"
 #include "state/PriceRule.h"
 #include "trading/TBuy.h"
+#include "trading/TMarketScr.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -260,6 +262,20 @@ TEST_F(BuyScreen, HelpAndExit) {
     click(screen.Button4);
     EXPECT_FALSE(game.isVisible(ScreenId::Buy));
     EXPECT_TRUE(game.isVisible(ScreenId::MarketScr));
+}
+
+// The market beside the buy screen shows the trades made there once the buy screen is left.
+TEST_F(BuyScreen, ExitBringsTheMarketUpToDate) {
+    open(kIron);
+    const auto& market = game.MarketScr();
+    const int ironRow = 2;
+    const std::string aboardBefore = market.IndGoods.cell(4, ironRow);
+    enter("4", kShip, screen.Button2);
+    click(screen.Button4);
+    EXPECT_EQ(market.IndGoods.cell(4, ironRow), str(s.CargoHold(kMe, kIron)));
+    EXPECT_NE(market.IndGoods.cell(4, ironRow), aboardBefore);
+    EXPECT_EQ(market.IndGoods.cell(1, ironRow), "496");
+    EXPECT_EQ(market.CashL.text, "Money: £" + str(s.PlayerCash[kMe]));
 }
 
 }  // namespace
