@@ -82,6 +82,16 @@ void orderTabs(QWidget* window) {
                 inside = inside || control->isAncestorOf(w);
             if (!inside) order << w;
         }
+    // A tab widget passes the focus to its tab bar. Chained as itself, with a grid on one of its
+    // pages next, Tab would go round the tab widget and its bar for ever: its bar is chained,
+    // and the tab widget itself is no stop.
+    for (QWidget*& w : order)
+        while (QWidget* proxy = w->focusProxy()) {
+            const Qt::FocusPolicy kept = proxy->focusPolicy();
+            w->setFocusPolicy(Qt::NoFocus);  // passed on to the proxy, which keeps its own
+            proxy->setFocusPolicy(kept);
+            w = proxy;
+        }
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
