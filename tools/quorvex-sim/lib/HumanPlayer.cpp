@@ -2,6 +2,7 @@
 
 #include "RandomPlayer.h"
 #include "Simulator.h"
+#include "TraderPlayer.h"
 #include "turn/ComputerPlayer.h"
 
 namespace quorvex::sim {
@@ -40,6 +41,8 @@ std::unique_ptr<HumanPlayer> makeHumanPlayer(Simulator& sim, const SimOptions& o
             return std::make_unique<ComputerRulesPlayer>();
         case HumanPolicy::Random:
             return std::make_unique<RandomPlayer>(sim, options.seed);
+        case HumanPolicy::Trader:
+            return std::make_unique<TraderPlayer>(sim);
     }
     return nullptr;
 }

@@ -54,6 +54,8 @@ const char* policyName(HumanPolicy policy) {
             return "computer";
         case HumanPolicy::Random:
             return "random";
+        case HumanPolicy::Trader:
+            return "trader";
     }
     return "?";
 }
@@ -61,7 +63,7 @@ const char* policyName(HumanPolicy policy) {
 std::string usage() {
     return "usage: quorvex-sim --humans H --computers K --intelligence 20|40|60|80\n"
            "                   --events none|few|some|many|loads --turns N --seed S\n"
-           "                   --human-policy idle|computer|random [--save FILE]\n"
+           "                   --human-policy idle|computer|random|trader [--save FILE]\n"
            "                   [--journal FILE] [--verbose]\n"
            "       quorvex-sim --replay FILE [--dump FILE] [--verbose]\n"
            "\n"
@@ -76,7 +78,10 @@ std::string usage() {
            "                     computer: play by the computer companies' rules;\n"
            "                     random: up to 40 actions at random a turn, every answer at\n"
            "                     random, the store checked after each (its own generator,\n"
-           "                     seeded from --seed)\n"
+           "                     seeded from --seed);\n"
+           "                     trader: cargo space and fuel, sells what it carries where\n"
+           "                     the demand screen ranks it best, buys the good that is\n"
+           "                     cheapest here against its best price elsewhere\n"
            "  --save FILE        press \"Save Game\" at the end and save as FILE\n"
            "  --journal FILE     write the game's journal to FILE (see docs/journal.md)\n"
            "  --replay FILE      play the journal FILE again and check every box against it\n"
@@ -204,8 +209,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         options.policy = HumanPolicy::Computer;
     else if (policy == "random")
         options.policy = HumanPolicy::Random;
+    else if (policy == "trader")
+        options.policy = HumanPolicy::Trader;
     else {
-        result.error = refused("--human-policy", policy, "idle, computer or random");
+        result.error = refused("--human-policy", policy, "idle, computer, random or trader");
         return result;
     }
 

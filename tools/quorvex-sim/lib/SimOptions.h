@@ -12,6 +12,7 @@ enum class HumanPolicy {
     Idle,      // "Begin Turn", every question answered, "GO", the declared destination
     Computer,  // the computer companies' rules, then "GO" and the planet they chose
     Random,    // a curious person with no plan: any visible, enabled control, any answer
+    Trader,    // a merchant: cargo space and fuel, buys cheap here, sells where it is wanted
 };
 
 // The "Random Events" choice of the new-game screen; None leaves the group unselected.

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <tuple>
 
+#include "TraderPlayer.h"
 #include "app/TGameMenu.h"
 #include "app/TNGScreen.h"
 #include "journal/Replay.h"
@@ -25,6 +26,20 @@ int intelligenceItem(int intelligence) {
 
 int eventsItem(EventsChoice events) {
     return static_cast<int>(events) - 1;  // "Few", "Some ", "Many", "Loads"; None chooses nothing
+}
+
+// What the traders did and how they stand: their trades, and each human company's net worth
+// (0 at the start of a game) and whether it is still in the game.
+std::string traderReport(Simulator& sim) {
+    const auto& tally = static_cast<TraderPlayer&>(sim.player()).tally();
+    std::string text = cat("traders: ", std::to_string(tally.purchases), " purchases for £",
+                           std::to_string(tally.spent), ", ", std::to_string(tally.sales),
+                           " sales for £", std::to_string(tally.earned), "\n");
+    const GameState& s = sim.state();
+    for (int i = 1; i <= sim.options().humans; ++i)
+        text += cat("  company ", i, " (", s.PlayerName[i], "): net worth £", s.PlayerNetWorth[i],
+                    s.PlayerActive[i] ? "" : ", out of the game", "\n");
+    return text;
 }
 
 }  // namespace
@@ -236,6 +251,7 @@ int runSim(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 << " failed: " << sim.result().text << '\n';
             return 1;
         }
+        if (options.policy == HumanPolicy::Trader) out << traderReport(sim);
         if (result.status == SimStatus::GameEnded)
             out << "the game ended in game turn " << result.gameTurn << " after "
                 << result.turnsPlayed << " game turns in " << ms << " ms: " << result.text << '\n';
