@@ -64,6 +64,9 @@ TEST(SimOptions, OptionalPartsAndOtherValues) {
     EXPECT_EQ(parsed.options->turns, 0);
     EXPECT_FALSE(parsed.options->saveFile);
     EXPECT_FALSE(parsed.options->verbose);
+    const ParsedOptions trading = parseOptions(with(goodLine(), "--human-policy", "trader"));
+    ASSERT_TRUE(trading.options) << trading.error;
+    EXPECT_EQ(trading.options->policy, HumanPolicy::Trader);
 
     for (const char* events : {"few", "some", "many"})
         EXPECT_TRUE(parseOptions(with(goodLine(), "--events", events)).options) << events;
