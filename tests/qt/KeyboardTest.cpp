@@ -5,15 +5,18 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "form/Screen.h"
 #include "industry/TProduction.h"
 #include "kit/KeyboardPlay.h"
 #include "services/TPlanetScreen.h"
 #include "support/BoundGame.h"
+#include "trading/TMarketScr.h"
 
 using namespace quorvex;
 using namespace quorvex::testing;
@@ -251,6 +254,37 @@ private slots:
         QCOMPARE(grid->currentRow(), firstRow + 1);
         QTest::keyClick(grid, Qt::Key_Up);
         QCOMPARE(mines.row(), firstRow);
+    }
+
+    // A grid whose click pops up a menu (the market's Buy and Sell): the arrow keys choose the
+    // good without a menu in the way, Enter pops it up, and its Buy opens the buy screen.
+    void aGridsMenuWaitsForEnter() {
+        BoundGame t;
+        t.startTwoPlayerGame();
+        t.dialogs.answerConfirm(false);
+        t.click(ScreenId::RankingScreen, "BeginTurn");
+        t.click(ScreenId::PlanetScreen, "Button9");  // Market
+        QVERIFY(t.game.isVisible(ScreenId::MarketScr));
+        auto* goods = t.widget<QTableWidget>(ScreenId::MarketScr, "RtlGoods");
+        press(t, ScreenId::MarketScr, Qt::Key_Down, goods);
+        QTest::keyClick(goods, Qt::Key_Down);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        const int row = goods->currentRow();
+        QCOMPARE(t.game.MarketScr().RtlGoods.row(), row);
+
+        QString offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            for (QAction* item : menu->actions())
+                offered += item->text() + ";";
+            QTest::keyClick(menu, Qt::Key_Down);  // onto its first item, Buy
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTest::keyClick(goods, Qt::Key_Return);
+        QVERIFY2(offered.startsWith("Buy;"), qPrintable(offered));
+        QVERIFY(t.game.isVisible(ScreenId::Buy));
+        QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
     }
 
     void everyControlIsNamedByItsCaption() {

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtDebug>
+#include <utility>
 
 #include "ClickableLabel.h"
 #include "GameWindow.h"
@@ -136,17 +137,38 @@ void FormBinder::finish() {
 // A menu the last action opened pops up near the pointer. Choosing an item is the next action;
 // closing it chooses nothing, and the game's menu stays open until the person does something
 // else.
+//
+// Moving through a grid with the keys asks for the menu at every step; then it waits, open in the
+// game, until Enter on that grid pops it up beside the chosen cell.
 void FormBinder::showRequestedPopup() {
+    heldMenu_ = {};
     for (int i = 0; i < kScreenCount; ++i)
         for (const Binding& b : bindings_[i]) {
             if (b.control->kind() != ControlKind::PopupMenu) continue;
             auto* menu = static_cast<PopupMenu*>(b.control);
             if (!menu->shownAfterAction) continue;
             menu->shownAfterAction = false;
-            const QAction* chosen = static_cast<QMenu*>(b.widget)->exec(QCursor::pos());
-            if (chosen != nullptr) act(actionItem(*menu, chosen->objectName().toStdString()));
+            auto* grid = qobject_cast<QTableWidget*>(QApplication::focusWidget());
+            if (QApplication::mouseButtons() == Qt::NoButton && grid != nullptr) {
+                heldMenu_ = {menu, static_cast<QMenu*>(b.widget), grid};
+                return;
+            }
+            popUp(*menu, static_cast<QMenu*>(b.widget), QCursor::pos());
             return;
         }
+}
+
+void FormBinder::popUp(PopupMenu& menu, QMenu* widget, const QPoint& where) {
+    const QAction* chosen = widget->exec(where);
+    if (chosen != nullptr) act(actionItem(menu, chosen->objectName().toStdString()));
+}
+
+bool FormBinder::popUpHeldMenu(QWidget* focus) {
+    const HeldMenu held = std::exchange(heldMenu_, {});
+    if (held.grid == nullptr || held.grid != focus || !held.menu->isOpen()) return false;
+    const QRect cell = held.grid->visualRect(held.grid->currentIndex());
+    popUp(*held.menu, held.widget, held.grid->viewport()->mapToGlobal(cell.bottomLeft()));
+    return true;
 }
 
 // Closing a window presses its way back, so the game never loses its thread; a window without
@@ -157,12 +179,14 @@ void FormBinder::closeRequested(ScreenId id) {
     if (back != nullptr && back->enabled && back->visible) act(actionClick(*back));
 }
 
-// Enter presses the button that has the focus; anywhere else in the window, the screen's main
+// Enter on a grid whose menu waits pops it up; on a button it presses that button; anywhere else in
+// the window it presses the screen's main
 // action ("Begin Turn", "GO", "Start"), and on a screen without one its way back ("Continue"),
 // unless the focus is in an edit box.
 void FormBinder::enterPressed(ScreenId id) {
     if (acting_) return;
     GameWindow* window = windows_[static_cast<int>(id)];
+    if (popUpHeldMenu(window->focusWidget())) return;
     if (auto* focused = qobject_cast<QPushButton*>(window->focusWidget());
         focused != nullptr && focused->isVisible() && focused->isEnabled()) {
         focused->click();

@@ -9,6 +9,8 @@
 #include "form/Controls.h"
 #include "form/Game.h"
 
+class QMenu;
+class QPoint;
 class QTableWidget;
 class QWidget;
 
@@ -68,6 +70,8 @@ private:
     void placeBeside(GameWindow* window, GameWindow* other);
     void centre(GameWindow* window);
     void showRequestedPopup();
+    void popUp(PopupMenu& menu, QMenu* widget, const QPoint& where);
+    bool popUpHeldMenu(QWidget* focus);
     void closeRequested(ScreenId id);
     void enterPressed(ScreenId id);
     void escapePressed(ScreenId id);
@@ -83,6 +87,13 @@ private:
         StringGrid* grid;
     };
     std::vector<WatchedGrid> watchedGrids_;
+    // A menu a move with the keys asked for, waiting for Enter on its grid.
+    struct HeldMenu {
+        PopupMenu* menu = nullptr;
+        QMenu* widget = nullptr;
+        QTableWidget* grid = nullptr;
+    };
+    HeldMenu heldMenu_;
     std::vector<ScreenId> shownDuringAction_;
     QStringList unbound_;
     GameWindow* front_ = nullptr;
