@@ -9,6 +9,7 @@
 #include "Invariants.h"
 #include "RandomPlayer.h"
 #include "Simulator.h"
+#include "form/ScreenId.h"
 #include "journal/Replay.h"
 
 using namespace quorvex;
@@ -65,9 +66,11 @@ TEST(Soak, AThousandGameTurnsKeepTheStoreSound) {
 // Three people playing at random, every action checked: the store's relations hold after each,
 // an action stopped with an error box leaves the store as it was, every save loads back equal.
 // Each game is journalled and must replay to the same store. People playing at random soon go
-// out of the game, so game follows game until two hundred game turns have been played.
+// out of the game, so game follows game until three hundred game turns have been played. Every
+// screen a person plays on must have been acted on: the main menu, the new-game screen and the
+// ranking are the simulator's own (it starts each game and begins each turn there).
 TEST(Soak, PeoplePlayingAtRandomKeepTheStoreSound) {
-    constexpr int kTurns = 200;
+    constexpr int kTurns = 300;
     constexpr int kTurnsPerGame = 60;
     const auto journal = std::filesystem::temp_directory_path() /
                          ("quorvex-soak-" + std::to_string(::getpid()) + ".journal");
@@ -111,6 +114,14 @@ TEST(Soak, PeoplePlayingAtRandomKeepTheStoreSound) {
     for (const auto& [error, n] : total.errors)
         EXPECT_NE(error.find("is not a valid integer value"), std::string::npos)
             << n << " x " << error;
+    for (int id = 0; id < kScreenCount; ++id) {
+        const auto screen = static_cast<ScreenId>(id);
+        if (screen == ScreenId::GameMenu || screen == ScreenId::NGScreen ||
+            screen == ScreenId::RankingScreen)
+            continue;
+        EXPECT_GT(total.byScreen[screenClassName(screen)], 0)
+            << "no action on " << screenClassName(screen);
+    }
     std::cout << "[ soak     ] " << played << " game turns, " << total.actions << " actions, "
               << total.saves << " saves loaded back\n";
     for (const auto& [screen, n] : total.byScreen)
