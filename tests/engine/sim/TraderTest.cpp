@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "Invariants.h"
 #include "Simulator.h"
@@ -209,3 +210,23 @@ TEST(TraderGames, TradeSoundlyAndReplayByteForByte) {
 }
 
 }  // namespace
+
+// The command line's traders say at the end what they traded and what each human company is
+// worth.
+TEST(TraderGames, TheRunEndsWithWhatTheTradersDidAndAreWorth) {
+    std::ostringstream out, err;
+    ASSERT_EQ(runSim({"--humans", "2", "--computers", "2", "--intelligence", "60", "--events",
+                      "some", "--turns", "6", "--seed", "5", "--human-policy", "trader"},
+                     out, err),
+              0)
+        << err.str();
+    const std::string text = out.str();
+    const auto report = text.find("traders: ");
+    ASSERT_NE(report, std::string::npos) << text;
+    EXPECT_NE(text.find(" purchases for £", report), std::string::npos) << text;
+    EXPECT_NE(text.find("\n  company 1 (Player 1): net worth £", report), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n  company 2 (Player 2): net worth £", report), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("6 game turns in ", report), std::string::npos) << text;
+}
