@@ -17,8 +17,12 @@ void TGameMenu::FormShow() {
     game.seedFromClock();
 }
 
+// Whatever screens the game in hand had open belong to it; a loaded game starts at its ranking,
+// shown afresh even if it was open, so that its display runs once for the loaded game.
 void TGameMenu::Button1Click() {
-    loadGame(game);
+    if (!loadGame(game)) return;
+    game.hideAllBut(ScreenId::GameMenu);
+    game.show(ScreenId::RankingScreen);
 }
 
 // The main menu stays open behind the new-game screen.

@@ -1,5 +1,6 @@
 #include "Manufacturing.h"
 
+#include "../state/ExactRound.h"
 #include "../state/World.h"
 #include "Payment.h"
 
@@ -38,11 +39,11 @@ int64_t manufacturingRunCost(const GameState& s, Int f, Int amount) {
 }
 
 int64_t manufacturingCost(const GameState& s, Int c) {
-    int64_t total = 0;
+    WideTotal total;
     for (int t = 1; t <= kPlanets; ++t)
         for (int f = 1; f <= kRecipes; ++f)
-            total += manufacturingRunCost(s, f, s.FactoryAmount(c, t, f));
-    return total;
+            total.add(manufacturingRunCost(s, f, s.FactoryAmount(c, t, f)));
+    return total.clamped();
 }
 
 bool manufacture(GameState& s, Int c) {

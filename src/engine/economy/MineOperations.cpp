@@ -1,5 +1,6 @@
 #include "MineOperations.h"
 
+#include "../state/ExactRound.h"
 #include "../state/Fraction.h"
 #include "../state/World.h"
 #include "Payment.h"
@@ -32,12 +33,13 @@ int64_t mineUpkeepTotal(const GameState& s, Int c) {
 }
 
 int64_t mineProductionCost(const GameState& s, Int c) {
-    int64_t total = 0;
+    WideTotal total;
     for (int t = 1; t <= kPlanets; ++t)
         for (int g = 1; g <= kRawGoods; ++g)
             for (int k = 1; k <= kMineSlots; ++k)
-                total += s.MineProduction(c, t, g, k).wide() * s.MineCostPerTon(c, t, g, k).wide();
-    return total;
+                total.add(s.MineProduction(c, t, g, k).wide() *
+                          s.MineCostPerTon(c, t, g, k).wide());
+    return total.clamped();
 }
 
 void mineOutput(GameState& s, Int c) {

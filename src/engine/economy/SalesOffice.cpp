@@ -27,19 +27,22 @@ int64_t GoodWeights::tons(int good, int64_t units) const {
     return tonsOf(weight_.at(static_cast<std::size_t>(good)), units);
 }
 
-std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int c, Int t) {
-    std::array<int64_t, kGoods + 1> need{};
+std::array<Fraction::Wide, kGoods + 1> factoryNeeds(const GameState& s, Int c, Int t) {
+    std::array<WideTotal, kGoods + 1> need{};
     for (int f = 1; f <= kRecipes; ++f) {
         const int64_t amount = s.FactoryAmount(c, t, f).wide();
         if (amount == 0) continue;
         for (int j = 1; j <= kRecipeInputSlots; ++j) {
             const Int input = recipeInput(s, f, j);
             if (input >= 1 && input <= kGoods)
-                need[static_cast<std::size_t>(input.get())] +=
-                    recipeInputQty(s, f, j).wide() * amount;
+                need[static_cast<std::size_t>(input.get())].add(recipeInputQty(s, f, j).wide() *
+                                                                amount);
         }
     }
-    return need;
+    std::array<Fraction::Wide, kGoods + 1> exact{};
+    for (std::size_t g = 1; g <= kGoods; ++g)
+        exact[g] = need[g].exact();
+    return exact;
 }
 
 namespace {
@@ -92,6 +95,7 @@ SalesSellStep salesSellStep(int64_t held, Fraction::Wide sellAdjust, const GoodW
 }
 
 PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
+    using Wide = Fraction::Wide;
     PurchaseCost cost;
     const GoodWeights weights(s);
     for (int t = 1; t <= kPlanets; ++t) {
@@ -108,7 +112,8 @@ PurchaseCost planSalesOffice(GameState& s, Int c, bool withCost) {
             continue;
         }
 
-        const std::array<int64_t, kGoods + 1> need = factoryNeeds(s, c, t);
+        // Needs are summed in 128 bits, where no sum of products of stored values can overflow.
+        const std::array<Wide, kGoods + 1> need = factoryNeeds(s, c, t);
         const int64_t freeTons = s.WarehouseSpace(c, t).wide() - s.WarehouseUsed(c, t).wide();
         for (int g = 1; g <= kGoods; ++g) {
             const int64_t held = stock[g - 1].wide();
@@ -166,12 +171,13 @@ void recountWarehouses(GameState& s, Int c) {
     const GoodWeights weights(s);
     for (int t = 1; t <= kPlanets; ++t) {
         const Int* stock = s.WarehouseStock.row(c, t);
-        int64_t used = 0;
+        // Weighed in 128 bits: no stock of any weight can overflow the sum.
+        Fraction::Wide used = 0;
         for (int g = 1; g <= kGoods; ++g)
             if (stock[g - 1] != 0) used += weights.tons(g, stock[g - 1].wide());
         // Goods stored beyond the room owned still count only as a full warehouse.
-        used = std::clamp<int64_t>(used, 0, std::max<int64_t>(s.WarehouseSpace(c, t).wide(), 0));
-        s.WarehouseUsed(c, t) = Int::fromWide(used);
+        const int64_t room = std::max<int64_t>(s.WarehouseSpace(c, t).wide(), 0);
+        s.WarehouseUsed(c, t) = Int::fromWide(used < 0 ? 0 : used > room ? room : int64_t(used));
     }
 }
 

@@ -22,8 +22,9 @@ private:
     std::array<Decimal, kGoods + 1> weight_;
 };
 
-// What the company's factories on a planet consume of each good in a turn (index 1..25).
-std::array<int64_t, kGoods + 1> factoryNeeds(const GameState& s, Int company, Int planet);
+// What the company's factories on a planet consume of each good in a turn (index 1..25), summed
+// in 128 bits.
+std::array<Fraction::Wide, kGoods + 1> factoryNeeds(const GameState& s, Int company, Int planet);
 
 // The total production set on the company's mines of each raw good on a planet, written into
 // MineOutput, which the screens show.

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "../state/Format.h"
 
@@ -39,13 +40,33 @@ struct Descriptor {
     }
 };
 
-// The new file is made beside the target, so the final rename never crosses file systems. Its
-// name is unused at the moment it is made (O_EXCL), so it never clobbers another file.
+// A short code for one attempt at a temporary name: this process and a counter, in base 36.
+std::string attemptCode(unsigned attempt) {
+    const auto base36 = [](unsigned long v) {
+        std::string digits;
+        do {
+            digits.insert(digits.begin(), "0123456789abcdefghijklmnopqrstuvwxyz"[v % 36]);
+            v /= 36;
+        } while (v != 0);
+        return digits;
+    };
+    return base36(static_cast<unsigned long>(::getpid())) + "-" + base36(attempt);
+}
+
+// The new file is made beside the target, so the final rename never crosses file systems, and
+// its name is never longer than the target's, so a name the folder takes for the save it takes
+// for the new file too: a hidden name from the attempt's code, cut to the target's length from
+// the front (the counter is at the end). Its name is unused at the moment it is made (O_EXCL),
+// so it never clobbers another file.
 int createTemporary(const std::string& target, std::string& tempName, int& error) {
     static unsigned counter = 0;
+    const std::size_t slash = target.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t room = std::max<std::size_t>(target.size() - nameStart, 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = cat(target, ".", static_cast<int>(::getpid()), "-", static_cast<int>(++counter),
-                       ".tmp");
+        const std::string code = "." + attemptCode(++counter);
+        const std::size_t keep = std::min(room, code.size());
+        tempName = target.substr(0, nameStart) + code.substr(code.size() - keep);
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) return fd;
         if (errno != EEXIST) break;
@@ -117,7 +138,7 @@ void replaceFile(const std::string& path, std::span<const uint8_t> bytes) {
     StagedFile(path, bytes).putInPlace();
 }
 
-std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit) {
+FileReader::FileReader(const std::string& path) : path_(path) {
     // Not blocking: a pipe or device picked by mistake is refused, not waited on.
     Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0) fail("open", path, errno);
@@ -125,21 +146,33 @@ std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit) {
     if (::fstat(file.fd, &info) != 0) fail("open", path, errno);
     if (S_ISDIR(info.st_mode)) fail("open", path, EISDIR);
     if (!S_ISREG(info.st_mode)) fail("open", path, "It is not a file");
+    size_ = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
+    fd_ = file.release();
+}
 
-    // Sized by what the file says it holds (one byte more, to see it end), never above the limit.
-    const auto told = static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 0);
-    std::vector<uint8_t> bytes(std::min(told, limit) + 1);
+FileReader::~FileReader() {
+    ::close(fd_);
+}
+
+std::size_t FileReader::read(void* to, std::size_t n) {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(file.fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
+    while (done < n) {
+        const ssize_t got = ::read(fd_, static_cast<uint8_t*>(to) + done, n - done);
+        if (got < 0) {
             if (errno == EINTR) continue;
-            fail("read", path, errno);
+            fail("read", path_, errno);
         }
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
     }
-    bytes.resize(done);
+    return done;
+}
+
+std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit) {
+    FileReader file(path);
+    // Sized by what the file says it holds (one byte more, to see it end), never above the limit.
+    std::vector<uint8_t> bytes(std::min(file.sizeWhenOpened(), limit) + 1);
+    bytes.resize(file.read(bytes.data(), bytes.size()));
     return bytes;
 }
 

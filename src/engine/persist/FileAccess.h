@@ -38,6 +38,26 @@ private:
     std::string tempName_;
 };
 
+// A file read front to back. Opening refuses a folder, and a pipe or device picked by mistake
+// (never waited on); a failed read names the file and the system's reason.
+class FileReader {
+public:
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Up to n bytes into `to`, fewer only where the file ends: 0 at its end.
+    std::size_t read(void* to, std::size_t n);
+    // The size the file had when it was opened.
+    std::size_t sizeWhenOpened() const { return size_; }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+    std::size_t size_ = 0;
+};
+
 // The file's bytes, at most limit + 1 of them (so a caller can tell a file longer than limit).
 std::vector<uint8_t> readFileUpTo(const std::string& path, std::size_t limit);
 

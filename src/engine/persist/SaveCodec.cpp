@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cmath>
+#include <charconv>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -11,6 +11,7 @@
 #include <type_traits>
 
 #include "../state/Format.h"
+#include "../turn/GameEnd.h"
 #include "SaveFields.h"
 
 namespace quorvex {
@@ -40,17 +41,23 @@ std::string tooLong(std::string_view field, int index, std::size_t length) {
 // Sums the sizes the writer will need, so the buffer is allocated once.
 struct Sizer {
     std::size_t bytes = 0;
-    template <int... D>
-    void operator()(const Array<String, D...>& texts, const char*) {
+    template <int... D, typename Range>
+    void operator()(const Array<String, D...>& texts, const char*, const Range&) {
         for (const String& t : texts)
             bytes += 4 + t.size();
     }
-    template <typename T, int... D>
-    void operator()(const Array<T, D...>& a, const char*) {
+    template <typename T, int... D, typename Range>
+    void operator()(const Array<T, D...>& a, const char*, const Range&) {
         bytes += sizeof(T) * a.size();
     }
-    void operator()(const Int&, const char*) { bytes += 4; }
-    void operator()(const Bool&, const char*) { bytes += 1; }
+    template <typename Range>
+    void operator()(const Int&, const char*, const Range&) {
+        bytes += 4;
+    }
+    template <typename Range>
+    void operator()(const Bool&, const char*, const Range&) {
+        bytes += 1;
+    }
 };
 
 struct Writer {
@@ -60,8 +67,8 @@ struct Writer {
         std::memcpy(at, from, n);
         at += n;
     }
-    template <int... D>
-    void operator()(const Array<String, D...>& texts, const char* field) {
+    template <int... D, typename Range>
+    void operator()(const Array<String, D...>& texts, const char* field, const Range&) {
         int index = 1;
         for (const String& t : texts) {
             if (t.size() > std::size_t(kMaxSavedTextLength))
@@ -72,134 +79,206 @@ struct Writer {
             ++index;
         }
     }
-    template <typename T, int... D>
-    void operator()(const Array<T, D...>& a, const char*) {
+    template <typename T, int... D, typename Range>
+    void operator()(const Array<T, D...>& a, const char*, const Range&) {
         put(a.data(), sizeof(T) * a.size());  // flags are held as 0/1 bytes already
     }
-    void operator()(const Int& x, const char*) {
+    template <typename Range>
+    void operator()(const Int& x, const char*, const Range&) {
         const int32_t v = x.get();
         put(&v, 4);
     }
-    void operator()(const Bool& b, const char*) {
+    template <typename Range>
+    void operator()(const Bool& b, const char*, const Range&) {
         const uint8_t v = b ? 1 : 0;
         put(&v, 1);
     }
 };
 
+// Reads the fields straight into the store's blocks.
 struct Reader {
-    const uint8_t* at;
-    const uint8_t* end;
+    SaveSource& source;
 
-    void need(std::size_t n) const {
-        if (static_cast<std::size_t>(end - at) < n)
-            throw SaveFormatError("the file ends before the last field");
+    void take(void* to, std::size_t n) {
+        if (!source.read(to, n)) throw SaveFormatError("the file ends before the last field");
     }
-    int32_t takeInt32() {
-        need(4);
-        int32_t v;
-        std::memcpy(&v, at, 4);
-        at += 4;
-        return v;
+    // Any byte but 0 reads as set, as the game always took it; held as a proper 0/1.
+    void takeFlags(Bool* flags, std::size_t n) {
+        auto* bytes = reinterpret_cast<uint8_t*>(flags);
+        take(bytes, n);
+        for (std::size_t i = 0; i < n; ++i)
+            bytes[i] = bytes[i] != 0;
     }
-    template <int... D>
-    void operator()(Array<String, D...>& texts, const char* field) {
+    template <int... D, typename Range>
+    void operator()(Array<String, D...>& texts, const char* field, const Range&) {
         int index = 1;
         for (String& t : texts) {
-            const int32_t n = takeInt32();
+            int32_t n;
+            take(&n, 4);
             if (n < 0) throw SaveFormatError(cat(textName(field, index), " has a negative length"));
             if (n > kMaxSavedTextLength) throw SaveFormatError(tooLong(field, index, n));
-            need(std::size_t(n));
-            t.assign(reinterpret_cast<const char*>(at), std::size_t(n));
-            at += n;
+            t.resize(std::size_t(n));
+            take(t.data(), t.size());
             ++index;
         }
     }
-    template <typename T, int... D>
-    void operator()(Array<T, D...>& a, const char*) {
-        const std::size_t n = sizeof(T) * a.size();
-        need(n);
-        if constexpr (std::is_same_v<T, Bool>) {
-            // Any byte but 0 reads as set, as the game always took it; held as a proper 0/1.
-            for (std::size_t i = 0; i < a.size(); ++i)
-                a.data()[i] = at[i] != 0;
-        } else {
-            std::memcpy(static_cast<void*>(a.data()), at, n);
-        }
-        at += n;
+    template <typename T, int... D, typename Range>
+    void operator()(Array<T, D...>& a, const char*, const Range&) {
+        if constexpr (std::is_same_v<T, Bool>)
+            takeFlags(a.data(), a.size());
+        else
+            take(static_cast<void*>(a.data()), sizeof(T) * a.size());
     }
-    void operator()(Int& x, const char*) { x = takeInt32(); }
-    void operator()(Bool& b, const char*) {
-        need(1);
-        b = *at++ != 0;
+    template <typename Range>
+    void operator()(Int& x, const char*, const Range&) {
+        int32_t v;
+        take(&v, 4);
+        x = v;
+    }
+    template <typename Range>
+    void operator()(Bool& b, const char*, const Range&) {
+        takeFlags(&b, 1);
     }
 };
 
-// --- Values the game uses as indices: out of range, the first screen that uses them would stop
-// with an error, or worse, so such a file is refused as a whole.
+class MemorySource final : public SaveSource {
+public:
+    explicit MemorySource(std::span<const uint8_t> bytes)
+        : at_(bytes.data()), left_(bytes.size()) {}
+    bool read(void* to, std::size_t n) override {
+        if (n > left_) {
+            left_ = 0;
+            return false;
+        }
+        if (n != 0) std::memcpy(to, at_, n);
+        at_ += n;
+        left_ -= n;
+        return true;
+    }
+    bool atEnd() override { return left_ == 0; }
 
-std::string outside(std::string_view what, Int value, int low, int high) {
-    return cat(what, " is ", value, ", outside ", low, "..", high);
+private:
+    const uint8_t* at_;
+    std::size_t left_;
+};
+
+// --- What play can put in a field (the ranges of SaveFields.h)
+
+// "1e12", "8.5", "nan": the shortest text that reads back as the same Double.
+std::string shortest(double value) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    std::string text(buffer, end);
+    // The exponent without its plus sign and leading zeros: 1e+12 reads as 1e12.
+    const std::size_t e = text.find('e');
+    if (e != std::string::npos) {
+        std::size_t digits = e + 1;
+        if (text[digits] == '-') ++digits;
+        std::size_t first = digits;
+        while (first < text.size() && (text[first] == '+' || text[first] == '0'))
+            ++first;
+        text.erase(digits, first - digits);
+    }
+    return text;
 }
 
-void checkRange(Int value, const char* field, int low, int high) {
-    if (value < low || value > high) throw SaveFormatError(outside(field, value, low, high));
+[[noreturn]] void outOfRange(const char* field, const std::string& value) {
+    throw SaveFormatError(cat(field, " ", value, " is out of range"));
 }
 
-template <int N>
-void checkEach(const Array<Int, N>& a, const char* field, const char* owner, int low, int high) {
-    for (int i = 1; i <= N; ++i)
-        if (a[i] < low || a[i] > high)
-            throw SaveFormatError(outside(cat(field, " of ", owner, " ", i), a[i], low, high));
+bool inside(Int v, const Whole& r) {
+    return v.get() >= r.low && v.get() <= r.high;
+}
+bool inside(Int v, const OneOf& r) {
+    return std::find(r.values.begin(), r.values.end(), v.get()) != r.values.end();
+}
+bool inside(Double v, const Real& r) {
+    return v >= r.low && v <= r.high;  // false for NaN
 }
 
-template <int N>
-void checkFinite(const Array<Double, N>& a, const char* field, const char* owner) {
-    for (int i = 1; i <= N; ++i)
-        if (!std::isfinite(a[i]))
-            throw SaveFormatError(cat(field, " of ", owner, " ", i, " is not a number"));
-}
+// Checks every field against its range. A whole block is measured first (its lowest and highest
+// element, a loop the compiler runs several elements at a time); only a block that does not fit
+// is searched for the element to name.
+struct RangeCheck {
+    template <typename T, int... D>
+    void operator()(const Array<T, D...>& a, const char* field, const Whole& r) {
+        static_assert(std::is_same_v<T, Int>);
+        int32_t lowest = std::numeric_limits<int32_t>::max();
+        int32_t highest = std::numeric_limits<int32_t>::min();
+        for (const Int& x : a) {
+            lowest = std::min(lowest, x.get());
+            highest = std::max(highest, x.get());
+        }
+        if (lowest >= r.low && highest <= r.high) return;
+        for (const Int& x : a)
+            if (!inside(x, r)) outOfRange(field, str(x));
+    }
+    template <int... D>
+    void operator()(const Array<Double, D...>& a, const char* field, const Real& r) {
+        for (const Double x : a)
+            if (!inside(x, r)) outOfRange(field, shortest(x));
+    }
+    void operator()(const Int& x, const char* field, const Whole& r) {
+        if (!inside(x, r)) outOfRange(field, str(x));
+    }
+    void operator()(const Int& x, const char* field, const OneOf& r) {
+        if (!inside(x, r)) outOfRange(field, str(x));
+    }
+    // Texts are checked as they are read; flags and unread numbers take any value.
+    template <typename Field>
+    void operator()(const Field&, const char*, const Text&) {}
+    template <typename Field>
+    void operator()(const Field&, const char*, const Flag&) {}
+    template <typename Field>
+    void operator()(const Field&, const char*, const Unread&) {}
+};
 
-void checkOneOf(Int value, const char* field, std::initializer_list<int> allowed) {
-    if (std::find(allowed.begin(), allowed.end(), value.get()) != allowed.end()) return;
-    std::string list;
-    for (int v : allowed)
-        list += (list.empty() ? "" : ", ") + std::to_string(v);
-    throw SaveFormatError(cat(field, " is ", value, ", not one of ", list));
-}
+// --- What every saved game keeps true between its fields
 
-void checkValues(const GameState& s) {
-    // The turn: 0 before anybody has played (a game that ended at its first display).
-    checkRange(s.CurrentPlayer, "CurrentPlayer", 0, kCompanies);
-    checkRange(s.TurnSlot, "TurnSlot", 0, kCompanies);
+void checkTurnOrder(const GameState& s) {
     std::array<bool, kCompanies + 1> seen{};
     for (int i = 1; i <= kCompanies; ++i) {
-        const int32_t c = s.TurnOrder[i].get();
-        if (c < 1 || c > kCompanies || seen[c])
+        const int32_t c = s.TurnOrder[i].get();  // 1..18 by its range
+        if (seen[c])
             throw SaveFormatError("TurnOrder does not hold each company from 1 to 18 exactly once");
         seen[c] = true;
     }
-    // Planets every company's ship and passengers refer to, even a company that never played.
-    checkEach(s.PlayerPlanet, "PlayerPlanet", "company", 1, kPlanets);
-    checkEach(s.PlayerNextPlanet, "PlayerNextPlanet", "company", 1, kPlanets);
-    checkEach(s.PlayerDestination, "PlayerDestination", "company", 1, kPlanets);
-    checkEach(s.PsngrDestination, "PsngrDestination", "company", 1, kPlanets);
-    checkEach(s.CrewMood, "CrewMood", "company", 1, 5);  // picks the mood's word
-    // Recipes name goods; an empty input slot is 0.
-    checkEach(s.RecipeOutput, "RecipeOutput", "recipe", kRawGoods + 1, kGoods);
-    checkEach(s.RecipeInput1, "RecipeInput1", "recipe", 0, kGoods);
-    checkEach(s.RecipeInput2, "RecipeInput2", "recipe", 0, kGoods);
-    checkEach(s.RecipeInput3, "RecipeInput3", "recipe", 0, kGoods);
-    checkEach(s.RecipeInput4, "RecipeInput4", "recipe", 0, kGoods);
-    checkRange(s.TradeGood, "TradeGood", 0, kGoods);  // 0 until a good is picked
-    // The new-game choices pick the computers' step and the number of event draws.
-    checkOneOf(s.ComputerIntelligence, "ComputerIntelligence", {0, 20, 40, 60, 80});
-    checkOneOf(s.RandomEventRate, "RandomEventRate", {20, 40, 60, 80, 100});
-    // Rates and weights feed exact arithmetic, which has no place for infinities.
-    checkFinite(s.LoanInterestRate, "LoanInterestRate", "company");
-    checkFinite(s.SavingsInterestRate, "SavingsInterestRate", "company");
-    checkFinite(s.PlanetGrowthRate, "PlanetGrowthRate", "planet");
-    checkFinite(s.GoodWeight, "GoodWeight", "good");
-    checkFinite(s.GoodDemandRate, "GoodDemandRate", "good");
+}
+
+// Every ranking display works out each net worth before the game can be saved.
+void checkNetWorths(const GameState& s) {
+    for (int i = 1; i <= kCompanies; ++i) {
+        const Int worth = s.PlayerNetWorth[i];
+        if (!s.PlayerActive[i]) {
+            if (worth != kNotPlaying)
+                throw SaveFormatError(cat("PlayerNetWorth ", worth, " of company ", i, " is not ",
+                                          kNotPlaying, ", the worth of a company out of the game"));
+            continue;
+        }
+        const int64_t money = s.PlayerCash[i].wide() + s.PlayerSavings[i].wide() -
+                              (s.PlayerLoan[i].wide() + s.CrewDebt[i].wide());
+        if (worth.wide() != money)
+            throw SaveFormatError(cat("PlayerNetWorth ", worth, " of company ", i,
+                                      " is not its cash and savings less its loan and crew debt"));
+        // A loan above the limit is paid down or ends in bankruptcy at the end of every turn, and
+        // nothing else borrows beyond it.
+        if (s.PlayerLoan[i] > s.PlayerCreditLimit[i])
+            throw SaveFormatError(cat("PlayerLoan ", s.PlayerLoan[i], " of company ", i,
+                                      " is above its credit limit ", s.PlayerCreditLimit[i]));
+    }
+}
+
+// A game in play is saved at the ranking display that hands the turn to a human company.
+void checkTurn(const GameState& s) {
+    if (gameHasEnded(s)) return;
+    const Int c = s.CurrentPlayer;
+    if (!isHuman(c) || !s.PlayerActive[c])
+        throw SaveFormatError(cat("CurrentPlayer ", c, " cannot take the next turn"));
+    if (s.TurnSlot < 1 || s.TurnOrder[s.TurnSlot] != c)
+        throw SaveFormatError(cat("TurnSlot ", s.TurnSlot, " is not the place of CurrentPlayer ", c,
+                                  " in TurnOrder"));
+    if (!s.HumanTurn)
+        throw SaveFormatError(cat("HumanTurn is not set for company ", c, ", whose turn it is"));
 }
 
 }  // namespace
@@ -221,13 +300,24 @@ std::vector<uint8_t> encodeGame(const GameState& s) {
     return out;
 }
 
-std::unique_ptr<GameState> decodeGame(std::span<const uint8_t> bytes) {
+void checkLoadable(const GameState& s) {
+    forEachSavedField(s, RangeCheck{});
+    checkTurnOrder(s);
+    checkNetWorths(s);
+    checkTurn(s);
+}
+
+std::unique_ptr<GameState> decodeGame(SaveSource& source) {
     auto s = std::make_unique<GameState>();
-    Reader reader{bytes.data(), bytes.data() + bytes.size()};
-    forEachSavedField(*s, reader);
-    if (reader.at != reader.end) throw SaveFormatError("there is more data after the last field");
-    checkValues(*s);
+    forEachSavedField(*s, Reader{source});
+    if (!source.atEnd()) throw SaveFormatError("there is more data after the last field");
+    checkLoadable(*s);
     return s;
+}
+
+std::unique_ptr<GameState> decodeGame(std::span<const uint8_t> bytes) {
+    MemorySource source(bytes);
+    return decodeGame(source);
 }
 
 }  // namespace quorvex

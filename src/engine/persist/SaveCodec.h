@@ -27,7 +27,7 @@ inline constexpr std::size_t kMaxSaveFileBytes =
     kSavedNumberBytes + std::size_t(kSavedTexts) * (4 + kMaxSavedTextLength);
 
 // Why bytes cannot be (or a store cannot be made into) a saved game, in words for the player:
-// "the file ends before the last field".
+// "the file ends before the last field", "LoanInterestRate 1e12 is out of range".
 class SaveFormatError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -41,9 +41,28 @@ std::size_t savedSize(const GameState& s);
 std::vector<uint8_t> encodeGame(const GameState& s);
 void encodeGame(const GameState& s, std::vector<uint8_t>& out);  // reuses out's memory
 
-// A fresh store read from the file's bytes, GameDir empty and GameLoaded false. All or nothing:
-// bytes that are short, too long, hold a text of a length outside 0..2048, or hold a value the
-// game uses as an index outside its range raise SaveFormatError and give no store.
+// Where a save's bytes come from, front to back.
+class SaveSource {
+public:
+    virtual ~SaveSource() = default;
+    // The next n bytes into `to`; false when fewer were left (those are used up).
+    virtual bool read(void* to, std::size_t n) = 0;
+    // No byte is left.
+    virtual bool atEnd() = 0;
+};
+
+// A fresh store read from a save's bytes, GameDir empty and GameLoaded false. All or nothing:
+// bytes that are short, too long, hold a text of a length outside 0..2048, or hold a store that
+// checkLoadable refuses raise SaveFormatError and give no store.
+std::unique_ptr<GameState> decodeGame(SaveSource& source);
 std::unique_ptr<GameState> decodeGame(std::span<const uint8_t> bytes);
+
+// Whether a game could have saved this store, so that the loaded game can be played on: every
+// field within the range play gives it (SaveFields.h), and what every saved game keeps true
+// between its fields: the order of play holds each company once; each net worth is the
+// company's money (-99999999 out of the game); no company still playing owes more than its
+// credit limit; and unless the game has ended, the company whose turn it is is a human company
+// still playing, at its place in the order of play. Raises SaveFormatError naming the field.
+void checkLoadable(const GameState& s);
 
 }  // namespace quorvex

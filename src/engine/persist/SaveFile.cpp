@@ -1,11 +1,63 @@
 #include "SaveFile.h"
 
+#include <cstring>
+#include <vector>
+
 #include "../form/Game.h"
 #include "../state/Format.h"
 #include "FileAccess.h"
 #include "SaveCodec.h"
 
 namespace quorvex {
+namespace {
+
+// A save file read in blocks straight into the store's fields: no copy of the whole file is
+// held, and a file far too long is found out at the first field that does not fit.
+class FileSource final : public SaveSource {
+public:
+    explicit FileSource(const std::string& path) : file_(path), buffer_(kBlock) {}
+
+    bool read(void* to, std::size_t n) override {
+        auto* out = static_cast<uint8_t*>(to);
+        const std::size_t fromBuffer = std::min(n, held_ - at_);
+        if (fromBuffer != 0) std::memcpy(out, buffer_.data() + at_, fromBuffer);
+        at_ += fromBuffer;
+        out += fromBuffer;
+        n -= fromBuffer;
+        if (n == 0) return true;
+        // Large fields go straight from the file into the store.
+        if (n >= kBlock) return file_.read(out, n) == n;
+        refill();
+        if (held_ < n) {
+            at_ = held_;
+            return false;
+        }
+        std::memcpy(out, buffer_.data(), n);
+        at_ = n;
+        return true;
+    }
+
+    bool atEnd() override {
+        if (at_ < held_) return false;
+        refill();
+        return held_ == 0;
+    }
+
+private:
+    static constexpr std::size_t kBlock = 16 * 1024;
+
+    void refill() {
+        held_ = file_.read(buffer_.data(), buffer_.size());
+        at_ = 0;
+    }
+
+    FileReader file_;
+    std::vector<uint8_t> buffer_;
+    std::size_t held_ = 0;
+    std::size_t at_ = 0;
+};
+
+}  // namespace
 
 std::string adjustSaveName(const std::string& chosen) {
 #ifdef _WIN32
@@ -38,34 +90,37 @@ void saveGame(Game& game) {
     game.watcher().saved(name);
 }
 
-void loadGame(Game& game) {
+std::unique_ptr<GameState> readSavedGame(const std::string& path) {
+    FileSource source(path);
+    return decodeGame(source);
+}
+
+bool loadGame(Game& game) {
     const auto chosen = game.dialogs.openFileName(game.state.GameDir, kOpenFilter);
-    if (!chosen) return;
+    if (!chosen) return false;
     const std::string name = adjustSaveName(*chosen);
 
     // Read into a fresh store first: the game in hand is replaced only by a whole, sound file.
     std::unique_ptr<GameState> loaded;
     try {
-        loaded = decodeGame(readFileUpTo(name, kMaxSaveFileBytes));
+        loaded = readSavedGame(name);
     } catch (const FileError& e) {
         game.dialogs.error(e.what());
-        return;
+        return false;
     } catch (const SaveFormatError& e) {
         game.dialogs.error(cat("Cannot load \"", name, "\": ", e.what()));
-        return;
+        return false;
     }
 
     loaded->GameDir = game.state.GameDir;  // this run's folder, not the saving run's
     game.state = *loaded;
+    // The checks above hold everything the first ranking display reads, so nothing after this
+    // message can stop the load.
     game.dialogs.message("Loaded :)");
     // The ranking's next display shows the game as it was saved and processes nothing.
     game.state.GameLoaded = true;
     game.watcher().loaded(name);
-
-    // Whatever screens the game in hand had open belong to it; the loaded game starts at its
-    // ranking, shown afresh even if it was open, so its display runs once for the loaded game.
-    game.hideAllBut(ScreenId::GameMenu);
-    game.show(ScreenId::RankingScreen);
+    return true;
 }
 
 }  // namespace quorvex

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "../state/GameState.h"
 
 namespace quorvex {
 
@@ -9,9 +12,17 @@ class Game;
 // "Save Game" on the ranking screen: asks for a name, writes the whole store. A failed save keeps
 // the file that was there; a save never changes the store.
 void saveGame(Game& game);
-// "Load Game" on the main menu: asks for a file, reads the whole store, shows the ranking. A file
-// that cannot be read or is damaged is refused with one message, and the game in hand stays.
-void loadGame(Game& game);
+
+// "Load Game": asks for a file and reads the whole store from it. True when the game in hand was
+// replaced by the loaded one (its GameLoaded set, "Loaded :)" shown): it is a store some game
+// saved, and the game can be played on from it. A file that cannot be read or is damaged is
+// refused with one message and false, and the game in hand stays as it was. Which screens show
+// the loaded game is the caller's to decide.
+bool loadGame(Game& game);
+
+// A saved game read from its file: the store, checked as a load checks it. Raises FileError when
+// the file cannot be read, SaveFormatError when it holds no game that can be played on.
+std::unique_ptr<GameState> readSavedGame(const std::string& path);
 
 // The name a save is written to and a load reads from, the same on both sides: a file name
 // without ".Game" (case counts) loses its extension, from the first dot on, and gets ".Game".

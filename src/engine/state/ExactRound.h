@@ -62,6 +62,24 @@ inline int64_t roundPercentTimes(Int factor, Int value) {
     return roundDiv(factor.wide() * value.wide(), 100);
 }
 
+// A sum of products of stored whole numbers, kept in 128 bits: each product of two 32-bit values
+// fits 63 bits, so no number of them a game can add up overflows it. Read back as 64 bits, a
+// total beyond them stops at the nearest 64-bit value, which is far beyond anything a payment
+// can meet or a warehouse can hold.
+class WideTotal {
+public:
+    void add(int64_t part) { sum_ += part; }
+    Fraction::Wide exact() const { return sum_; }
+    int64_t clamped() const {
+        constexpr Fraction::Wide lo = std::numeric_limits<int64_t>::min();
+        constexpr Fraction::Wide hi = std::numeric_limits<int64_t>::max();
+        return static_cast<int64_t>(sum_ < lo ? lo : sum_ > hi ? hi : sum_);
+    }
+
+private:
+    Fraction::Wide sum_ = 0;
+};
+
 // A grown value stops at the cap.
 inline Int capGrowth(Fraction::Wide grown) {
     return storeRounded(grown > kGrowthCap ? Fraction::Wide(kGrowthCap) : grown);

@@ -103,6 +103,7 @@ Fraction Fraction::decimal(double value) {
         power *= 10;
     }
     // Not a short decimal: take it to nine places.
+    if (std::fabs(value) > 9e9) throw GameError(kRangeCheckError);
     return ratio(static_cast<Wide>(std::llround(value * 1e9)), 1000000000);
 }
 

@@ -26,8 +26,9 @@ Int passengersFor(const GameState& s, Int c, int planet) {
     return std::min(s.PassengerSpace[c], s.PsngrWaiting(c, planet));
 }
 
-int64_t passengerProfit(const GameState& s, Int c, int planet) {
-    const int64_t n = passengersFor(s, c, planet).wide();
+// In 128 bits: the two products of 32-bit figures could each take most of 64.
+Fraction::Wide passengerProfit(const GameState& s, Int c, int planet) {
+    const Fraction::Wide n = passengersFor(s, c, planet).wide();
     return s.PsngrIncome(c, planet).wide() * n - s.PsngrCost(c, planet).wide() * n;
 }
 

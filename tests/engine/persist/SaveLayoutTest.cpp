@@ -296,18 +296,18 @@ struct Mark {
     std::string_view target;
     int hits = 0;
     template <int... D>
-    void operator()(Array<String, D...>&, const char*) {}
+    void operator()(Array<String, D...>&, const char*, const auto&) {}
     template <typename T, int... D>
-    void operator()(Array<T, D...>& a, const char* name) {
+    void operator()(Array<T, D...>& a, const char* name, const auto&) {
         if (name != target) return;
         ++hits;
         for (T& x : a)
             x = ones<T>();
     }
-    void operator()(Int& x, const char* name) {
+    void operator()(Int& x, const char* name, const auto&) {
         if (name == target) ++hits, x = ones<Int>();
     }
-    void operator()(Bool& b, const char* name) {
+    void operator()(Bool& b, const char* name, const auto&) {
         if (name == target) ++hits, b = true;
     }
     template <typename T>

@@ -45,8 +45,10 @@ struct SavedGame {
 };
 
 // Changes a store in many places, each field type included, to values a short test could miss:
-// the extremes of 32 bits, doubles that are not short decimals, long texts with every byte.
-void scribble(GameState& s) {
+// the ends of the ranges a game can reach, doubles that are not short decimals, long texts with
+// every byte. The game stays one that can be played on: in play, its net worths worked out.
+void scribble(Game& game) {
+    GameState& s = game.state;
     std::string everyByte;
     for (int b = 0; b < 256; ++b)
         everyByte += char(b);
@@ -55,24 +57,31 @@ void scribble(GameState& s) {
     s.PlayerName[18] = "";
     s.PlanetName[7] = "Gamma.Game";
     s.GoodName[25] = everyByte + everyByte;
-    s.PlayerCash[1] = std::numeric_limits<int32_t>::max();
-    s.PlayerLoan[2] = std::numeric_limits<int32_t>::min();
-    s.LoanInterestRate[3] = 12.345678901234567;
-    s.SavingsInterestRate[18] = -0.0;
-    s.PlanetGrowthRate[1] = 1e-310;  // subnormal
-    s.GoodWeight[25] = 1.0 / 3.0;
-    s.GoodDemandRate[1] = 1e300;
+    s.PlayerCash[18] = kMaxMoney;  // companies 16 to 18 are not playing
+    s.PlayerCash[17] = -kMaxMoney;
+    s.PlayerLoan[16] = kMaxCredit;
+    s.PlayerCreditLimit[2] = kMaxCredit;
+    s.PlayerLoan[2] = kMaxCredit;
+    s.PlayerSavings[2] = kMaxCredit;
+    s.LoanInterestRate[3] = 2.5;
+    s.SavingsInterestRate[1] = 12.345678901234567;
+    s.SavingsInterestRate[18] = 350;
+    s.GoodWeight[25] = 2.0 / 3.0;
+    s.GoodDemandRate[1] = 1.0 / 7.0;
     s.AdvRtlDemandPlanets(18, 12) = true;
     s.AdvIndAmountGood[5] = false;
-    s.MineProduction(18, 12, 7, 5) = -123456;
+    s.MineProduction(18, 12, 7, 5) = 1000;
+    s.MineReserve(1, 1, 1, 1) = -10000000;
     s.MineOutput(3, 4, 5) = 6;
     s.SalesFlagA(9, 9, 9) = false;
+    s.SalesSellAdjust(1, 2, 3) = -kMaxUnits;
     s.FactoryProductReserved(17, 11, 18) = 42;
     s.EngineModelSpeed(5, 12) = 9;
-    s.PlanetMinePrice(1, 1, 1) = 1000000000;
+    s.PlanetMinePrice(1, 1, 1) = 250000000;
+    s.PlanetAmount(12, 25) = -kMaxOffered;
+    s.GoodMaxPrice[21] = kMaxPrice;
     s.CargoHold(18, 25) = 250;
-    s.TurnOrder[1] = 2;
-    s.TurnOrder[2] = 1;
+    s.ShipHullSize[7] = kMaxHull;
     s.LoopL = -7;
     s.TradeColumn = 99;
     s.TradeRetail = true;
@@ -80,6 +89,7 @@ void scribble(GameState& s) {
     s.HelpOn = true;
     s.PlayerReserved[4] = 4;
     s.RecipeCost3[18] = 77;
+    game.perform([&] { game.RankingScreen().BalanceCalcutate(); });
 }
 
 }  // namespace
@@ -88,7 +98,7 @@ void scribble(GameState& s) {
 
 TEST(SaveRoundTrip, EveryFieldComesBackExactly) {
     SavedGame g;
-    scribble(g.t.s);
+    scribble(g.t.game);
     const auto bytes = encodeGame(g.t.s);
     const auto back = decodeGame(bytes);
     EXPECT_EQ(back->GameDir, "");  // not in the file
@@ -96,8 +106,8 @@ TEST(SaveRoundTrip, EveryFieldComesBackExactly) {
     back->GameDir = g.t.s.GameDir;
     back->GameLoaded = g.t.s.GameLoaded;
     EXPECT_TRUE(*back == g.t.s);
-    EXPECT_EQ(encodeGame(*back), bytes);  // -0.0 and the subnormal keep their bits
-    EXPECT_TRUE(std::signbit(back->SavingsInterestRate[18]));
+    EXPECT_EQ(encodeGame(*back), bytes);
+    EXPECT_EQ(back->SavingsInterestRate[1], 12.345678901234567);  // every bit of it
 }
 
 TEST(SaveRoundTrip, AFlagByteOtherThanZeroOrOneReadsAsSet) {
@@ -116,7 +126,7 @@ TEST(SaveRoundTrip, AFlagByteOtherThanZeroOrOneReadsAsSet) {
 
 TEST(SaveRoundTrip, SaveThenLoadThroughTheButtons) {
     SavedGame g;
-    scribble(g.t.s);
+    scribble(g.t.game);
     const GameState before = g.t.s;
 
     g.save(g.dir / "game1");
@@ -201,42 +211,53 @@ TEST(SaveLongNames, A2049CharacterNameIsNotSavedSoNoFileIsWrittenThatCannotBeLoa
 
 namespace {
 
+// One way a file can be damaged or made by hand, and the reason the load gives.
 struct Damage {
     const char* what;
-    std::function<void(std::vector<uint8_t>&, const Sections&)> harm;
+    std::function<void(std::vector<uint8_t>&, const GameState&)> harm;
     std::string reason;
 };
 
-// Offsets of single fields and of a company's entry in section A and C.
-constexpr std::size_t kPlayerPlanet = 18, kPlayerNextPlanet = 90, kPlayerDestination = 234,
-                      kCrewMood = 2466, kPsngrDestination = 7668;
-constexpr std::size_t kRecipeInput3 = 398664, kRecipeOutput = 399096, kCurrentPlayer = 399384,
-                      kTradeGood = 399414, kTurnOrder = 399428, kTurnSlot = 399500,
-                      kComputerIntelligence = 399504, kRandomEventRate = 399580;
-constexpr std::size_t kLoanInterestRate = 1746, kGoodWeight = 0;
-
-void setA(std::vector<uint8_t>& b, const Sections& at, std::size_t field, int company, int v) {
-    putInt32(b, at.a + field + 4 * std::size_t(company - 1), v);
-}
-void setC(std::vector<uint8_t>& b, const Sections& at, std::size_t field, int v) {
-    putInt32(b, at.c + field, v);
+// Sets one element of a field and, so that only that element is wrong, the company's net worth
+// to what its money then makes.
+void setMoney(std::vector<uint8_t>& b, const GameState& s, const char* field, int company,
+              int32_t value) {
+    GameState changed = s;
+    const auto store = [&](PerCompany& a) { a[company] = value; };
+    if (std::string(field) == "PlayerLoan") store(changed.PlayerLoan);
+    if (std::string(field) == "PlayerCash") store(changed.PlayerCash);
+    setInt(b, s, field, std::size_t(company - 1), value);
+    const int64_t worth = changed.PlayerCash[company].wide() +
+                          changed.PlayerSavings[company].wide() -
+                          changed.PlayerLoan[company].wide() - changed.CrewDebt[company].wide();
+    setInt(b, s, "PlayerNetWorth", std::size_t(company - 1), int32_t(worth));
 }
 
 std::vector<Damage> damages() {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    const auto set = [](const char* field, std::size_t index, int32_t value) {
+        return
+            [=](std::vector<uint8_t>& b, const GameState& s) { setInt(b, s, field, index, value); };
+    };
+    const auto setReal = [](const char* field, std::size_t index, double value) {
+        return [=](std::vector<uint8_t>& b, const GameState& s) {
+            setDouble(b, s, field, index, value);
+        };
+    };
     return {
+        // The file's shape.
         {"empty", [](auto& b, auto&) { b.clear(); }, "the file ends before the last field"},
         {"one byte short", [](auto& b, auto&) { b.pop_back(); },
          "the file ends before the last field"},
         {"cut inside a name", [](auto& b, auto&) { b.resize(6); },
          "the file ends before the last field"},
-        {"cut inside section B", [](auto& b, auto& at) { b.resize(at.b + 5000); },
+        {"cut inside section B", [](auto& b, auto& s) { b.resize(sectionsOf(s).b + 5000); },
          "the file ends before the last field"},
         {"one byte too many", [](auto& b, auto&) { b.push_back(0); },
          "there is more data after the last field"},
         {"a negative name length",
-         [](auto& b, auto& at) { putInt32(b, at.a + 195318 + 4 * 5, -1); },
+         [](auto& b, auto& s) { putInt32(b, sectionsOf(s).a + 195318 + 4 * 5, -1); },
          "the name of planet 5 has a negative length"},
         {"a huge name length", [](auto& b, auto&) { putInt32(b, 0, 0x7FFFFFFF); },
          "the name of company 1 is 2147483647 characters long, more than 2048"},
@@ -248,49 +269,100 @@ std::vector<Damage> damages() {
              b.insert(b.begin() + 4, 2049 - length, 'x');
          },
          "the name of company 1 is 2049 characters long, more than 2048"},
-        {"CurrentPlayer 19", [](auto& b, auto& at) { setC(b, at, kCurrentPlayer, 19); },
-         "CurrentPlayer is 19, outside 0..18"},
-        {"CurrentPlayer -1", [](auto& b, auto& at) { setC(b, at, kCurrentPlayer, -1); },
-         "CurrentPlayer is -1, outside 0..18"},
-        {"TurnSlot 19", [](auto& b, auto& at) { setC(b, at, kTurnSlot, 19); },
-         "TurnSlot is 19, outside 0..18"},
-        {"TurnOrder with a company twice",
-         [](auto& b, auto& at) { setC(b, at, kTurnOrder + 4 * 17, 1); },
+
+        // One row per kind of range: indices, places in the turn, choices, rates, weights,
+        // prices, sizes, counts, money and the figures of passengers, mines and markets.
+        {"a planet past the last", set("PlayerPlanet", 17, 13), "PlayerPlanet 13 is out of range"},
+        {"planet 0", set("PlayerNextPlanet", 0, 0), "PlayerNextPlanet 0 is out of range"},
+        {"passengers bound for planet 0, company not playing", set("PsngrDestination", 16, 0),
+         "PsngrDestination 0 is out of range"},
+        {"a mood without a word", set("CrewMood", 1, 6), "CrewMood 6 is out of range"},
+        {"a recipe making a raw good", set("RecipeOutput", 0, 7), "RecipeOutput 7 is out of range"},
+        {"a recipe input past the last good", set("RecipeInput3", 2, 26),
+         "RecipeInput3 26 is out of range"},
+        {"a picked good past the last", set("TradeGood", 0, 26), "TradeGood 26 is out of range"},
+        {"company 19 to play", set("CurrentPlayer", 0, 19), "CurrentPlayer 19 is out of range"},
+        {"company -1 to play", set("CurrentPlayer", 0, -1), "CurrentPlayer -1 is out of range"},
+        {"a place past the order", set("TurnSlot", 0, 19), "TurnSlot 19 is out of range"},
+        {"company 0 in the order", set("TurnOrder", 0, 0), "TurnOrder 0 is out of range"},
+        {"no turn played yet", set("TurnNumber", 0, 0), "TurnNumber 0 is out of range"},
+        {"a game of one company", set("PlayerCount", 0, 1), "PlayerCount 1 is out of range"},
+        {"an intelligence nobody can choose", set("ComputerIntelligence", 0, 30),
+         "ComputerIntelligence 30 is out of range"},
+        {"no event rate", set("RandomEventRate", 0, 0), "RandomEventRate 0 is out of range"},
+        {"an intelligence past the draw", set("PlayerIntelligence", 5, 100),
+         "PlayerIntelligence 100 is out of range"},
+        {"a loan rate of a trillion percent", setReal("LoanInterestRate", 2, 1e12),
+         "LoanInterestRate 1e12 is out of range"},
+        {"a loan rate below the bank's lowest", setReal("LoanInterestRate", 0, 2.0),
+         "LoanInterestRate 2 is out of range"},
+        {"a loan rate that is not a number", setReal("LoanInterestRate", 4, nan),
+         "LoanInterestRate nan is out of range"},
+        {"a savings rate beyond the longest game", setReal("SavingsInterestRate", 0, 350.5),
+         "SavingsInterestRate 350.5 is out of range"},
+        {"a growth rate the game never sets", setReal("PlanetGrowthRate", 3, -5e-7),
+         "PlanetGrowthRate -5e-7 is out of range"},
+        {"an infinite weight", setReal("GoodWeight", 24, inf), "GoodWeight inf is out of range"},
+        {"a weight of 5e18 tons", setReal("GoodWeight", 0, 5e18),
+         "GoodWeight 5e18 is out of range"},
+        {"a demand rate of 0", setReal("GoodDemandRate", 1, 0), "GoodDemandRate 0 is out of range"},
+        {"a top price beyond any game", set("GoodMaxPrice", 3, kMaxPrice + 1),
+         "GoodMaxPrice 1000000001 is out of range"},
+        {"a price of 0", set("PlayerIndPrice2", 77, 0), "PlayerIndPrice2 0 is out of range"},
+        {"a ticket price the screen cannot set", set("TicketPrice", 0, 0),
+         "TicketPrice 0 is out of range"},
+        {"a hull smaller than a new ship's", set("ShipHullSize", 0, 249),
+         "ShipHullSize 249 is out of range"},
+        {"an engine faster than any offered", set("EngineSpeed", 3, 25),
+         "EngineSpeed 25 is out of range"},
+        {"more passenger places than any hull holds", set("PassengerSpace", 0, kMaxHull / 10 + 1),
+         "PassengerSpace 10001 is out of range"},
+        {"one crew member", set("CrewCount", 0, 1), "CrewCount 1 is out of range"},
+        {"crew who work for nothing", set("CrewWage", 0, 0), "CrewWage 0 is out of range"},
+        {"cash beyond any game", set("PlayerCash", 15, kMaxMoney + 1),
+         "PlayerCash 1000000001 is out of range"},
+        {"the lowest net worth there is", set("PlayerNetWorth", 0, INT32_MIN),
+         "PlayerNetWorth -2147483648 is out of range"},
+        {"a landing fee nobody charges", set("PlayerLandingFee", 30, 1),
+         "PlayerLandingFee 1 is out of range"},
+        {"a population past the cap", set("PlanetPopulation", 0, kGrowthCap + 1),
+         "PlanetPopulation 1000000001 is out of range"},
+        {"passengers waiting for nowhere", set("PsngrWaiting", 0, 0),
+         "PsngrWaiting 0 is out of range"},
+        {"advertising stronger than television", set("AdvIndAmountStrength", 0, 56),
+         "AdvIndAmountStrength 56 is out of range"},
+        {"a mine producing more than any can", set("MineProduction", 0, 1001),
+         "MineProduction 1001 is out of range"},
+        {"goods owed to the warehouse", set("WarehouseStock", 9, -1),
+         "WarehouseStock -1 is out of range"},
+        {"a factory making less than nothing", set("FactoryAmount", 0, -1),
+         "FactoryAmount -1 is out of range"},
+
+        // What every saved game keeps true between its fields.
+        {"TurnOrder with a company twice", set("TurnOrder", 17, 1),
          "TurnOrder does not hold each company from 1 to 18 exactly once"},
-        {"TurnOrder with company 0", [](auto& b, auto& at) { setC(b, at, kTurnOrder, 0); },
-         "TurnOrder does not hold each company from 1 to 18 exactly once"},
-        {"PlayerPlanet 13", [](auto& b, auto& at) { setA(b, at, kPlayerPlanet, 18, 13); },
-         "PlayerPlanet of company 18 is 13, outside 1..12"},
-        {"PlayerNextPlanet 0", [](auto& b, auto& at) { setA(b, at, kPlayerNextPlanet, 1, 0); },
-         "PlayerNextPlanet of company 1 is 0, outside 1..12"},
-        {"PlayerDestination 13", [](auto& b, auto& at) { setA(b, at, kPlayerDestination, 9, 13); },
-         "PlayerDestination of company 9 is 13, outside 1..12"},
-        {"PsngrDestination 0 for a company not playing",
-         [](auto& b, auto& at) { setA(b, at, kPsngrDestination, 17, 0); },
-         "PsngrDestination of company 17 is 0, outside 1..12"},
-        {"CrewMood 6", [](auto& b, auto& at) { setA(b, at, kCrewMood, 2, 6); },
-         "CrewMood of company 2 is 6, outside 1..5"},
-        {"CrewMood 0", [](auto& b, auto& at) { setA(b, at, kCrewMood, 1, 0); },
-         "CrewMood of company 1 is 0, outside 1..5"},
-        {"RecipeOutput a raw good", [](auto& b, auto& at) { setC(b, at, kRecipeOutput, 7); },
-         "RecipeOutput of recipe 1 is 7, outside 8..25"},
-        {"RecipeOutput 26", [](auto& b, auto& at) { setC(b, at, kRecipeOutput + 4 * 17, 26); },
-         "RecipeOutput of recipe 18 is 26, outside 8..25"},
-        {"RecipeInput3 26", [](auto& b, auto& at) { setC(b, at, kRecipeInput3 + 8, 26); },
-         "RecipeInput3 of recipe 3 is 26, outside 0..25"},
-        {"TradeGood 26", [](auto& b, auto& at) { setC(b, at, kTradeGood, 26); },
-         "TradeGood is 26, outside 0..25"},
-        {"ComputerIntelligence 30",
-         [](auto& b, auto& at) { setC(b, at, kComputerIntelligence, 30); },
-         "ComputerIntelligence is 30, not one of 0, 20, 40, 60, 80"},
-        {"RandomEventRate 0", [](auto& b, auto& at) { setC(b, at, kRandomEventRate, 0); },
-         "RandomEventRate is 0, not one of 20, 40, 60, 80, 100"},
-        {"a rate that is not a number",
-         [nan](auto& b, auto& at) { putDouble(b, at.a + kLoanInterestRate + 8 * 4, nan); },
-         "LoanInterestRate of company 5 is not a number"},
-        {"an infinite weight",
-         [inf](auto& b, auto& at) { putDouble(b, at.c + kGoodWeight + 8 * 24, inf); },
-         "GoodWeight of good 25 is not a number"},
+        {"a net worth that is not the company's money", set("PlayerNetWorth", 0, 5),
+         "PlayerNetWorth 5 of company 1 is not its cash and savings less its loan and crew debt"},
+        {"a worth for a company not playing", set("PlayerNetWorth", 17, 0),
+         "PlayerNetWorth 0 of company 18 is not -99999999, the worth of a company out of the "
+         "game"},
+        {"a loan above the credit limit",
+         [](auto& b, auto& s) { setMoney(b, s, "PlayerLoan", 2, 150001); },
+         "PlayerLoan 150001 of company 2 is above its credit limit 150000"},
+        {"nobody to play a game in play", set("CurrentPlayer", 0, 0),
+         "CurrentPlayer 0 cannot take the next turn"},
+        {"a computer given a human turn", set("CurrentPlayer", 0, 7),
+         "CurrentPlayer 7 cannot take the next turn"},
+        {"a company out of the game to play",
+         [](auto& b, auto& s) {
+             b[std::size_t(fieldAt(s, "PlayerActive"))] = 0;  // company 1
+             setInt(b, s, "PlayerNetWorth", 0, kNotPlaying);
+         },
+         "CurrentPlayer 1 cannot take the next turn"},
+        {"a company to play away from its place", set("CurrentPlayer", 0, 2),
+         "TurnSlot 1 is not the place of CurrentPlayer 2 in TurnOrder"},
+        {"a human turn not marked as one", [](auto& b, auto& s) { b[fieldAt(s, "HumanTurn")] = 0; },
+         "HumanTurn is not set for company 1, whose turn it is"},
     };
 }
 
@@ -300,7 +372,7 @@ TEST(SaveDamagedFile, IsRefusedWithOneMessageAndTheGameInHandStays) {
     SavedGame g;
     g.save(g.dir / "good");
     const auto good = readBytes(g.dir / "good.Game");
-    const auto at = sectionsOf(g.t.s);
+    const GameState saved = g.t.s;
     // The game in hand differs from the file, and has a screen of its own open.
     g.t.s.PlayerCash[1] = 1;
     g.t.dialogs.answerConfirm(false);  // no first-turn help
@@ -312,7 +384,7 @@ TEST(SaveDamagedFile, IsRefusedWithOneMessageAndTheGameInHandStays) {
     for (const Damage& d : damages()) {
         SCOPED_TRACE(d.what);
         auto bytes = good;
-        d.harm(bytes, at);
+        d.harm(bytes, saved);
         writeBytes(g.dir / "bad.Game", bytes);
         g.t.dialogs.clear();
         g.load(g.dir / "bad");

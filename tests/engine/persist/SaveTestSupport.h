@@ -7,9 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "persist/SaveFields.h"
 #include "state/GameState.h"
 
 namespace quorvex::testing {
@@ -82,6 +84,58 @@ inline Sections sectionsOf(const GameState& s) {
     at.b = at.a + 195318 + textBytes(s.PlanetName);
     at.c = at.b + 10176 + textBytes(s.GoodName);
     return at;
+}
+
+// Where each field's first byte stands in the file of a store, by the field list itself.
+struct FieldPlace {
+    std::string name;
+    std::size_t at = 0;
+};
+
+// Walks the field list, noting where each field starts.
+struct FieldWalk {
+    std::vector<FieldPlace> places;
+    std::size_t at = 0;
+    template <int N>
+    void operator()(const Array<String, N>& texts, const char* name, const auto&) {
+        places.push_back({name, at});
+        at += textBytes(texts);
+    }
+    template <typename T, int... D>
+    void operator()(const Array<T, D...>& a, const char* name, const auto&) {
+        places.push_back({name, at});
+        at += sizeof(T) * a.size();
+    }
+    void operator()(const Int&, const char* name, const auto&) {
+        places.push_back({name, at});
+        at += 4;
+    }
+    void operator()(const Bool&, const char* name, const auto&) {
+        places.push_back({name, at});
+        at += 1;
+    }
+};
+
+inline std::vector<FieldPlace> fieldPlaces(const GameState& s) {
+    FieldWalk walk;
+    forEachSavedField(s, walk);
+    return walk.places;
+}
+
+inline std::size_t fieldAt(const GameState& s, const std::string& name) {
+    for (const FieldPlace& p : fieldPlaces(s))
+        if (p.name == name) return p.at;
+    throw std::out_of_range("no saved field " + name);
+}
+
+// Element `index` (from 0, in storage order) of an Integer or Double field in a file's bytes.
+inline void setInt(std::vector<uint8_t>& bytes, const GameState& s, const std::string& field,
+                   std::size_t index, int32_t value) {
+    putInt32(bytes, fieldAt(s, field) + 4 * index, value);
+}
+inline void setDouble(std::vector<uint8_t>& bytes, const GameState& s, const std::string& field,
+                      std::size_t index, double value) {
+    putDouble(bytes, fieldAt(s, field) + 8 * index, value);
 }
 
 }  // namespace quorvex::testing
