@@ -2,7 +2,10 @@
 PRESET ?= default
 BUILD_DIR := build
 
-.PHONY: run test build deps bench package format clean
+# Fuzzing needs clang; it is installed only for this target.
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test build deps bench package format clean fuzz
 
 deps:
 	@scripts/install-deps.sh
@@ -24,8 +27,15 @@ bench: build
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 
+# Both fuzz targets for FUZZ_SECONDS each (make fuzz FUZZ_SECONDS=900 for half an hour in all).
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	@cmake --preset fuzz > /dev/null
+	@nice cmake --build --preset fuzz --target quorvex-fuzz-decode quorvex-fuzz-play
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-debug
+	@rm -rf build build-debug build-fuzz

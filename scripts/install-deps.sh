@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package that building, running, testing and benchmarking Quorvex
-# needs. Does nothing when they are all there; uses sudo when not run as root.
+# needs; with --fuzz, also clang and its libFuzzer for `make fuzz`. Does nothing when they are
+# all there; uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,9 @@ packages=(
     clang-format
     desktop-file-utils shared-mime-info file dpkg-dev
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -44,8 +44,8 @@ std::optional<std::string> SimDialogs::saveFileName(const std::string& folder,
 
 std::optional<std::string> SimDialogs::openFileName(const std::string& folder,
                                                     const std::string& filter) {
-    log("open dialog (" + folder + ", " + filter + ") -> cancelled");
-    return std::nullopt;
+    log("open dialog (" + folder + ", " + filter + ") -> " + openName_.value_or("cancelled"));
+    return openName_;
 }
 
 }  // namespace quorvex::sim

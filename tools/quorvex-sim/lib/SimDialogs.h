@@ -12,15 +12,16 @@
 namespace quorvex::sim {
 
 // The person at the machine when nobody is there. Unless a player answers otherwise, every
-// Yes/No is Yes, every input box keeps its default, the save dialog is given the chosen name and
-// the open dialog is cancelled. Messages and questions go to the log when there is one; errors
-// are kept.
+// Yes/No is Yes, every input box keeps its default, and the save and open dialogs are given the
+// chosen names (or cancelled without one). Messages and questions go to the log when there is
+// one; errors are kept.
 class SimDialogs final : public Dialogs {
 public:
     explicit SimDialogs(std::ostream* log = nullptr) : log_(log) {}
 
     void setLog(std::ostream* log) { log_ = log; }
     void setSaveName(std::optional<std::string> name) { saveName_ = std::move(name); }
+    void setOpenName(std::optional<std::string> name) { openName_ = std::move(name); }
 
     // A player's own answers, in place of the defaults above.
     std::function<bool(const std::string& text)> answerConfirm;
@@ -50,6 +51,7 @@ private:
 
     std::ostream* log_;
     std::optional<std::string> saveName_;
+    std::optional<std::string> openName_;
     std::vector<std::string> errors_;
     std::string lastMessage_;
     std::size_t messages_ = 0;

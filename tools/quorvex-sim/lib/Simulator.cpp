@@ -183,24 +183,51 @@ TurnReport Simulator::report(int turn) const {
 SimResult Simulator::run(const std::function<void(const TurnReport&)>& onTurn) {
     result_ = SimResult{};
     if (!start()) return result_;
-    int nextToReport = 1;  // the first game turn not yet reported
+    return playOn(options_.turns, onTurn);
+}
+
+SimResult Simulator::playOn(int turns, const std::function<void(const TurnReport&)>& onTurn) {
+    const int first = game_.state.TurnNumber.get();
+    const int last = first - 1 + turns;
+    int nextToReport = first;  // the first game turn not yet reported
     for (;;) {
         const int current = game_.state.TurnNumber.get();
         for (; nextToReport < current; ++nextToReport)
             if (onTurn) onTurn(report(nextToReport));
-        result_.turnsPlayed = current - 1;
+        result_.turnsPlayed = current - first;
         result_.gameTurn = current;
         if (gameOver()) {
             result_.status = SimStatus::GameEnded;
             result_.text = dialogs_.lastMessage();
             return result_;
         }
-        if (current > options_.turns) {
+        if (current > last) {
             result_.status = SimStatus::TurnsPlayed;
             return result_;
         }
         if (!playHumanTurn()) return result_;
     }
+}
+
+Simulator::LoadOutcome Simulator::load(const std::string& path) {
+    result_ = SimResult{};
+    if (!act([&] { game_.show(ScreenId::GameMenu); })) return LoadOutcome::Failed;
+    dialogs_.setOpenName(path);
+    const std::size_t errorsBefore = dialogs_.errors().size();
+    game_.perform([&] { game_.GameMenu().Button1.click(); });  // "Load Game"
+    dialogs_.setOpenName(std::nullopt);
+    const bool shown = game_.isVisible(ScreenId::RankingScreen);
+    if (dialogs_.errors().size() == errorsBefore && shown) return LoadOutcome::Loaded;
+    // A refusal comes from the load itself and leaves the game in hand as it was.
+    const std::string why = dialogs_.errors().size() > errorsBefore ? dialogs_.errors().back()
+                                                                    : "the ranking was not shown";
+    if (!shown && (why.starts_with("Cannot load \"") || why.starts_with("Cannot open file \"") ||
+                   why.starts_with("Cannot read file \""))) {
+        stop(SimStatus::Playing, why);
+        return LoadOutcome::Refused;
+    }
+    stop(shown ? SimStatus::Stuck : SimStatus::EngineError, why);
+    return LoadOutcome::Failed;
 }
 
 bool Simulator::save() {

@@ -66,6 +66,13 @@ public:
     // screen has the game, standing at the first human company's "Begin Turn".
     bool start();
 
+    // The program's start with a saved game: the main menu is shown (seeding the generator with
+    // the chosen seed) and "Load Game" is pressed with the file chosen. Loaded: the ranking
+    // screen shows the game; Refused: the load said why not and the game did not change; an
+    // error of the game after the load stops the run (see result()).
+    enum class LoadOutcome { Loaded, Refused, Failed };
+    LoadOutcome load(const std::string& path);
+
     // The ranking screen is shown and "Begin Turn" can be pressed.
     bool waitingForHuman();
     // "Begin Turn" is disabled: the game has been won or has ended.
@@ -79,6 +86,9 @@ public:
     // start(), then human turns until the game turn after the last one asked for is reached or
     // the game ends. onTurn hears of every game turn played, in order.
     SimResult run(const std::function<void(const TurnReport&)>& onTurn = {});
+    // Human turns from where the game stands until `turns` more game turns are played (counting
+    // the one in progress) or the game ends.
+    SimResult playOn(int turns, const std::function<void(const TurnReport&)>& onTurn = {});
 
     // "Save Game" on the ranking screen, answered with the chosen file name.
     bool save();
