@@ -181,6 +181,31 @@ void recountWarehouses(GameState& s, Int c) {
     }
 }
 
+namespace {
+
+// How much of a planned sale the company's cash, its view of the market and the planet's
+// amount can take without passing the largest Integer: all of it in any game that can be
+// played, less only where the sale would stop the world update with an overflow. What is not
+// sold stays in the warehouse. A smaller quantity can have a higher band price, so the price is
+// worked out again until the quantity fits.
+Int saleThatFits(const GameState& s, Int c, Int t, Int g, Int planned) {
+    int64_t q = planned.wide();
+    q = std::min(q, kIntMax - std::max<int64_t>(s.PlayerAmount(c, t, g).wide(), 0));
+    q = std::min(q, kIntMax - std::max<int64_t>(s.PlanetAmount(t, g).wide(), 0));
+    const int64_t cash = s.PlayerCash[c].wide();
+    for (;;) {
+        const int64_t price = salesUnitPrice(s, c, t, g, q).wide();
+        const int64_t room = price > 0   ? (kIntMax - cash) / price
+                             : price < 0 ? (cash - std::numeric_limits<int32_t>::min()) / -price
+                                         : q;
+        if (q <= room) break;
+        q = room;
+    }
+    return Int::fromWide(std::max<int64_t>(q, 0));
+}
+
+}  // namespace
+
 void salesOfficeSell(const World& world, Int c) {
     GameState& s = world.state;
     const GoodWeights weights(s);
@@ -189,9 +214,9 @@ void salesOfficeSell(const World& world, Int c) {
         const Int* selling = s.SalesSellAmount.row(c, t);
         const Int* onPlanet = s.PlanetAmount.row(t);
         for (int g = 1; g <= kGoods; ++g) {
-            const Int sold = selling[g - 1];
-            if (sold == 0 && onPlanet[g - 1] >= 0) continue;  // nothing here changes
+            if (selling[g - 1] == 0 && onPlanet[g - 1] >= 0) continue;  // nothing here changes
             marketsMoved = true;
+            const Int sold = saleThatFits(s, c, t, g, selling[g - 1]);
             s.WarehouseStock(c, t, g) -= sold;
             // The weight freed is at most what the warehouse counts as in use: the recount caps
             // that at the space, so selling an overfull warehouse must not take it below 0.

@@ -83,16 +83,19 @@ inline constexpr Whole kSavings{0, kMaxMoney};
 inline constexpr Whole kLoan{0, kMaxCredit};
 inline constexpr Whole kCreditLimit{150000, kMaxCredit};
 inline constexpr Whole kNetWorth{-(1 << 30), (1 << 30) - 1};
-// Paying a crew's doubled demand partly can leave less than nothing owed.
-inline constexpr Whole kCrewDebt{-kMaxCredit, kMaxCredit};
+// Wages owed grow by the crew's pay every turn nobody pays them; paying a crew's doubled demand
+// partly can leave less than nothing owed.
+inline constexpr Whole kCrewDebt{-50000000, 50000000};
 inline constexpr Whole kCrewWage{500, 500};  // set by the new game, changed by nothing
 inline constexpr Whole kCrewMood{1, 5};
 // The loan rate starts at 8.5 and events only lower it, never below 2.5. The savings rate
 // starts at 5.5 and events raise it by 0.5 to 2.5 at a time, without end: about a quarter of a
 // point a game turn at the most frequent events, 213.5 for the luckiest of 18 companies after
-// 700 turns.
+// 700 turns, some 270 where the top prices end the longest game. At 300 a company in play, whose
+// savings are at most its worth (below the winning 250,000,000) with its loan and wages owed,
+// still earns its next turn's interest within 32 bits.
 inline constexpr Real kLoanRate{2.5, 8.5};
-inline constexpr Real kSavingsRate{5.5, 350};
+inline constexpr Real kSavingsRate{5.5, 300};
 inline constexpr Whole kLoanInterest{0, kMaxCredit / 10};
 inline constexpr Whole kSavingsInterest{0, kIntMax};
 
@@ -165,7 +168,7 @@ inline constexpr Whole kWarehouseFree{-kMaxWarehouse, 2 * kMaxWarehouse};
 // Mines for sale hold 5000 to 24999 tons and produce at most a 25th of it a turn; an owned
 // mine keeps producing at its level after its reserve runs out, for as long as the game lasts.
 inline constexpr Whole kOfferedReserve{0, 24999};
-inline constexpr Whole kMineReserve{-10000000, 24999};  // 1000 tons a turn for 10,000 turns
+inline constexpr Whole kMineReserve{-1000000, 24999};  // 1000 tons a turn for 1000 turns
 inline constexpr Whole kMineOutput{0, 1000};
 inline constexpr Whole kMinesOutput{0, 1000 * kMineSlots};
 inline constexpr Whole kMineCostPerTon{0, 60000};

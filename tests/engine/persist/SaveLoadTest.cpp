@@ -65,13 +65,13 @@ void scribble(Game& game) {
     s.PlayerSavings[2] = kMaxCredit;
     s.LoanInterestRate[3] = 2.5;
     s.SavingsInterestRate[1] = 12.345678901234567;
-    s.SavingsInterestRate[18] = 350;
+    s.SavingsInterestRate[18] = 300;
     s.GoodWeight[25] = 2.0 / 3.0;
     s.GoodDemandRate[1] = 1.0 / 7.0;
     s.AdvRtlDemandPlanets(18, 12) = true;
     s.AdvIndAmountGood[5] = false;
     s.MineProduction(18, 12, 7, 5) = 1000;
-    s.MineReserve(1, 1, 1, 1) = -10000000;
+    s.MineReserve(1, 1, 1, 1) = -1000000;
     s.MineOutput(3, 4, 5) = 6;
     s.SalesFlagA(9, 9, 9) = false;
     s.SalesSellAdjust(1, 2, 3) = -kMaxUnits;
@@ -298,8 +298,8 @@ std::vector<Damage> damages() {
          "LoanInterestRate 2 is out of range"},
         {"a loan rate that is not a number", setReal("LoanInterestRate", 4, nan),
          "LoanInterestRate nan is out of range"},
-        {"a savings rate beyond the longest game", setReal("SavingsInterestRate", 0, 350.5),
-         "SavingsInterestRate 350.5 is out of range"},
+        {"a savings rate beyond the longest game", setReal("SavingsInterestRate", 0, 300.5),
+         "SavingsInterestRate 300.5 is out of range"},
         {"a growth rate the game never sets", setReal("PlanetGrowthRate", 3, -5e-7),
          "PlanetGrowthRate -5e-7 is out of range"},
         {"an infinite weight", setReal("GoodWeight", 24, inf), "GoodWeight inf is out of range"},
@@ -449,6 +449,27 @@ TEST(SaveDamagedFile, NoByteSequenceGetsPastTheReaderUnchecked) {
         }
     }
     EXPECT_GT(refused, 200);
+}
+
+// --- The temporary file of a save lives beside it under a name no longer than its own
+
+TEST(SaveFileName, TheLongestNameAFolderTakesSavesAndLoads) {
+    SavedGame g;
+    const std::string name = std::string(250, 'n') + ".Game";  // 255 bytes, the most there is
+    g.save(g.dir / name);
+    EXPECT_EQ(g.t.dialogs.errors(), std::vector<std::string>{});
+    EXPECT_EQ(g.dir.entries(), std::vector<std::string>{name});
+    g.t.dialogs.clear();
+    g.load(g.dir / name);
+    EXPECT_EQ(g.t.dialogs.messages(), std::vector<std::string>{"Loaded :)"});
+}
+
+TEST(SaveFileName, EvenAOneLetterNameInAFolderCalledGameSaves) {
+    SavedGame g;
+    std::filesystem::create_directory(g.dir / "my.Game");
+    g.save(g.dir / "my.Game/x");  // ".Game" in the folder keeps the name as chosen
+    EXPECT_EQ(g.t.dialogs.errors(), std::vector<std::string>{});
+    EXPECT_EQ(readBytes(g.dir / "my.Game/x"), encodeGame(g.t.s));
 }
 
 // --- A failed save keeps the file that was there

@@ -128,7 +128,7 @@ TEST(SaveRanges, EveryCheckedFieldRefusesTheValuesJustPastItsEnds) {
             ++refused;
         }
     }
-    EXPECT_GT(refused, 300);
+    EXPECT_GT(refused, 280);
 }
 
 // Games of every size and setting, every turn from the first to the last, the display that
