@@ -211,11 +211,15 @@ SimResult Simulator::playOn(int turns, const std::function<void(const TurnReport
 
 Simulator::LoadOutcome Simulator::load(const std::string& path) {
     result_ = SimResult{};
-    if (!act([&] { game_.show(ScreenId::GameMenu); })) return LoadOutcome::Failed;
+    if (!step([&] { game_.start(); })) return LoadOutcome::Failed;
     dialogs_.setOpenName(path);
     const std::size_t errorsBefore = dialogs_.errors().size();
-    game_.perform([&] { game_.GameMenu().Button1.click(); });  // "Load Game"
+    const bool clicked = game_.act(actionClick(game_.GameMenu().Button1));  // "Load Game"
     dialogs_.setOpenName(std::nullopt);
+    if (!clicked) {
+        stop(SimStatus::Stuck, "\"Load Game\" could not be pressed");
+        return LoadOutcome::Failed;
+    }
     const bool shown = game_.isVisible(ScreenId::RankingScreen);
     if (dialogs_.errors().size() == errorsBefore && shown) return LoadOutcome::Loaded;
     // A refusal comes from the load itself and leaves the game in hand as it was.
