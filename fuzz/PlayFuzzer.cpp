@@ -1,6 +1,6 @@
-// A file given to "Load Game" and, when it loads, played on for five game turns by the human
-// companies playing the computer companies' rules: a loaded game can always be played, so an
-// accepted file whose play stops with an error of the game is a fault, and so is any crash.
+// A file given to "Load Game" and, when it loads, played on for five game turns by the random
+// player (any control, any answer, absurd amounts included): a loaded game can always be played,
+// so an accepted file whose play stops with an error of the game is a fault, and so is any crash.
 #include <unistd.h>
 
 #include <cstdint>

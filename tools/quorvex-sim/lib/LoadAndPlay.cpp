@@ -16,7 +16,7 @@ LoadAndPlayResult loadAndPlay(std::span<const uint8_t> bytes, const std::string&
     }
     SimOptions options;
     options.seed = seed;
-    options.policy = HumanPolicy::Computer;
+    options.policy = HumanPolicy::Random;
     Simulator sim(options);
     LoadAndPlayResult result;
     result.load = sim.load(path);

@@ -20,8 +20,8 @@ struct LoadAndPlayResult {
 };
 
 // Writes the bytes as `path`, loads them through the main menu's "Load Game" and, when the game
-// loads, plays up to `turns` game turns, the human companies playing by the computer companies'
-// rules. The generator is seeded with `seed`, so a run can be repeated.
+// loads, plays up to `turns` game turns, the human companies played by the random player (any
+// visible control, any answer). The generator is seeded with `seed`, so a run can be repeated.
 LoadAndPlayResult loadAndPlay(std::span<const uint8_t> bytes, const std::string& path, int turns,
                               uint32_t seed);
 
