@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     auto previous = std::make_unique<GameState>();
     auto latest = std::make_unique<GameState>();
     playedGame(busy(1000, 3), [&](const GameState& s) {
+        if (s == *latest) return;  // the end of the game is the last game turn's display
         *previous = *latest;
         *latest = s;
     });

@@ -24,8 +24,8 @@ namespace quorvex::sim {
 // to a temporary file that must load back equal. It never presses the hub's "Close", anything on
 // the main menu or a planet of the travel screen; at the end it goes back to the hub, presses
 // "GO" and clicks a planet. Its choices come from its own generator, never the game's. After
-// every action the store's invariants must hold, and an action stopped with an error box must
-// have left the store as it was.
+// every action the store's invariants must hold (when they held before it: a loaded file may
+// break one), and an action stopped with an error box must have left the store as it was.
 class RandomPlayer final : public HumanPlayer {
 public:
     RandomPlayer(Simulator& sim, uint32_t seed);

@@ -109,11 +109,18 @@ void setAdvertising(GameState& s, int c) {
 
 // Goods in the hold and passengers aboard, in the space the company's hull was fitted with.
 void fillShip(GameState& s, int c) {
-    const Int furniture = std::max(Int(0), s.CargoSpace[c] - 2);  // a ton a unit
-    s.CargoHold(c, 13) = furniture;
-    s.CargoHold(c, 7) = 3;  // raw food, half a ton a unit: 1.5 tons round to 2
-    s.CargoUsed[c] = furniture + 2;
-    s.CargoFree[c] = s.CargoSpace[c] - s.CargoUsed[c];
+    // A hold too small for the goods gets the hull's free space, as the shipyard fits it.
+    if (s.CargoSpace[c] < 2) {
+        s.CargoSpace[c] += s.ShipFreeSpace[c];
+        s.ShipFreeSpace[c] = 0;
+    }
+    if (s.CargoSpace[c] >= 2) {
+        const Int furniture = s.CargoSpace[c] - 2;  // a ton a unit
+        s.CargoHold(c, 13) = furniture;
+        s.CargoHold(c, 7) = 3;  // raw food, half a ton a unit: 1.5 tons round to 2
+        s.CargoUsed[c] = furniture + 2;
+        s.CargoFree[c] = s.CargoSpace[c] - s.CargoUsed[c];
+    }
     s.Passengers[c] = std::min(s.PassengerSpace[c], Int(8));
     s.PsngrFare[c] = s.TicketPrice[c];
     s.PsngrDestination[c] = s.PlayerDestination[c];
