@@ -23,6 +23,9 @@ void TGameMenu::Button1Click() {
     if (!loadGame(game)) return;
     game.hideAllBut(ScreenId::GameMenu);
     game.show(ScreenId::RankingScreen);
+    // Said once the ranking shows the game: an error on the way would undo the load, and the
+    // player must never read that it loaded.
+    game.dialogs.message(kLoadedMessage);
 }
 
 // The main menu stays open behind the new-game screen.

@@ -114,9 +114,6 @@ bool loadGame(Game& game) {
 
     loaded->GameDir = game.state.GameDir;  // this run's folder, not the saving run's
     game.state = *loaded;
-    // The checks above hold everything the first ranking display reads, so nothing after this
-    // message can stop the load.
-    game.dialogs.message("Loaded :)");
     // The ranking's next display shows the game as it was saved and processes nothing.
     game.state.GameLoaded = true;
     game.watcher().loaded(name);

@@ -14,11 +14,13 @@ class Game;
 void saveGame(Game& game);
 
 // "Load Game": asks for a file and reads the whole store from it. True when the game in hand was
-// replaced by the loaded one (its GameLoaded set, "Loaded :)" shown): it is a store some game
-// saved, and the game can be played on from it. A file that cannot be read or is damaged is
-// refused with one message and false, and the game in hand stays as it was. Which screens show
-// the loaded game is the caller's to decide.
+// replaced by the loaded one (its GameLoaded set): it is a store some game saved, and the game can
+// be played on from it. A file that cannot be read or is damaged is refused with one message and
+// false, and the game in hand stays as it was. Which screens show the loaded game, and saying
+// kLoadedMessage once they do, is the caller's to decide.
 bool loadGame(Game& game);
+
+inline constexpr const char* kLoadedMessage = "Loaded :)";
 
 // A saved game read from its file: the store, checked as a load checks it. Raises FileError when
 // the file cannot be read, SaveFormatError when it holds no game that can be played on.

@@ -554,6 +554,28 @@ TEST(SaveLoadRanking, FirstDisplayShowsTheSavedTurnAndProcessesNothing) {
     EXPECT_EQ(rank.PlyrnameL.text, "Player 2");
 }
 
+// "Loaded :)" is the last word of a load: by then the ranking shows the loaded game, so nothing
+// can undo a load the player was told of.
+TEST(SaveLoadRanking, LoadedIsSaidOnceTheRankingShowsTheLoadedGame) {
+    SavedGame g;
+    g.t.s.PlayerName[1] = "Saved";
+    g.save(g.dir / "s");
+    g.t.s.PlayerName[1] = "In hand";
+    g.t.game.hideAllBut(ScreenId::GameMenu);
+    bool shown = false;
+    std::string name;
+    g.t.dialogs.onMessage = [&](const std::string&) {
+        shown = g.t.game.isVisible(ScreenId::RankingScreen);
+        name = g.t.game.RankingScreen().PlyrnameL.text;
+    };
+    g.t.dialogs.clear();
+    g.load(g.dir / "s.Game");
+    g.t.dialogs.onMessage = nullptr;
+    EXPECT_EQ(g.t.dialogs.messages(), std::vector<std::string>{"Loaded :)"});
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(name, "Saved");
+}
+
 TEST(SaveLoadRanking, LoadingClosesTheScreensOfTheGameInHand) {
     SavedGame g;
     g.save(g.dir / "s");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,7 +28,10 @@ public:
     void message(const std::string& text) override {
         messages_.push_back(text);
         log_.push_back("message: " + text);
+        if (onMessage) onMessage(text);
     }
+    // Sees the game as it stands behind a message box.
+    std::function<void(const std::string&)> onMessage;
     bool confirm(const std::string& text) override {
         log_.push_back("confirm: " + text);
         confirms_.push_back(text);
