@@ -131,6 +131,37 @@ TEST(SaveRanges, EveryCheckedFieldRefusesTheValuesJustPastItsEnds) {
     EXPECT_GT(refused, 280);
 }
 
+// A block is checked several elements at a time: a wrong value is found in whichever element of
+// a row it stands, and in the few elements past the last whole row.
+TEST(SaveRanges, AValueOutOfRangeIsFoundWhereverItStandsInItsBlock) {
+    const auto good = savedGame();
+    const auto s = decodeGame(good);
+    struct Block {
+        const char* field;
+        std::size_t elements;
+        int32_t outside;
+    };
+    const Block blocks[] = {
+        {"CrewMood", kCompanies, 6},                             // two rows and two past them
+        {"PlanetPopulation", kPlanets, kGrowthCap + 1},          // a row and four past it
+        {"PlayerIndPrice2", kCompanies * kPlanets * kGoods, 0},  // whole rows only
+    };
+    for (const Block& b : blocks) {
+        std::vector<std::size_t> where;
+        for (std::size_t i = 0; i < b.elements && i < 20; ++i)
+            where.push_back(i);
+        where.push_back(b.elements / 2 + 3);
+        where.push_back(b.elements - 1);
+        for (const std::size_t i : where) {
+            SCOPED_TRACE(std::string(b.field) + " element " + std::to_string(i));
+            auto bytes = good;
+            setInt(bytes, *s, b.field, i, b.outside);
+            EXPECT_EQ(refusal(bytes),
+                      std::string(b.field) + " " + std::to_string(b.outside) + " is out of range");
+        }
+    }
+}
+
 // Games of every size and setting, every turn from the first to the last, the display that
 // shows a win included.
 TEST(SaveRanges, PlayedGamesLoadAtEveryTurnToTheirEnd) {
