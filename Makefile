@@ -31,7 +31,7 @@ package: build
 fuzz:
 	@scripts/install-deps.sh --fuzz
 	@cmake --preset fuzz > /dev/null
-	@nice cmake --build --preset fuzz --target quorvex-fuzz-decode quorvex-fuzz-play
+	@nice cmake --build --preset fuzz -j2 --target quorvex-fuzz-decode quorvex-fuzz-play
 	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
 format:
