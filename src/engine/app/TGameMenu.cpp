@@ -20,12 +20,14 @@ void TGameMenu::FormShow() {
 // Whatever screens the game in hand had open belong to it; a loaded game starts at its ranking,
 // shown afresh even if it was open, so that its display runs once for the loaded game.
 void TGameMenu::Button1Click() {
-    if (!loadGame(game)) return;
+    const auto file = loadGame(game);
+    if (!file) return;
     game.hideAllBut(ScreenId::GameMenu);
     game.show(ScreenId::RankingScreen);
-    // Said once the ranking shows the game: an error on the way would undo the load, and the
-    // player must never read that it loaded.
+    // Said, and told, once the ranking shows the game: an error on the way would undo the load,
+    // and nobody must hear of a load that did not happen.
     game.dialogs.message(kLoadedMessage);
+    game.watcher().loaded(*file);
 }
 
 // The main menu stays open behind the new-game screen.

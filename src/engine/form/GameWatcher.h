@@ -26,7 +26,7 @@ public:
     virtual void rankingShown() {}
     // The whole store was written to this file ("Save Game").
     virtual void saved(const std::string& /*file*/) {}
-    // The store was replaced by the game read from this file ("Load Game").
+    // The store was replaced by the game read from this file ("Load Game"), and its ranking shown.
     virtual void loaded(const std::string& /*file*/) {}
     // A step of the game has ended, completed or undone (a person's action, the program's
     // start): the place for whatever the watcher does on the disk or on the screen.

@@ -93,6 +93,12 @@ void GameKeeper::saved(const std::string& file) {
 }
 
 void GameKeeper::loaded(const std::string& file) {
+    readHistoryOf(file);
+    // The load is told once its ranking has been shown: that ranking belongs to the history read.
+    history_.noteRanking(game_.state);
+}
+
+void GameKeeper::readHistoryOf(const std::string& file) {
     const std::string path = historyPathFor(file);
     const GameState& s = game_.state;
     history_ = GameHistory(s);

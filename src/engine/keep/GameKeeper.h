@@ -46,6 +46,8 @@ public:
     void actionDone() override;
 
 private:
+    // The history saved beside the file, or a new one from the loaded store with a note why.
+    void readHistoryOf(const std::string& file);
     void autosave();
     void startJournal();
     void autosaveFailed(const std::string& why);

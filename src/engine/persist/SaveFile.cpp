@@ -98,9 +98,9 @@ std::unique_ptr<GameState> readSavedGame(const std::string& path) {
     return decodeGame(source);
 }
 
-bool loadGame(Game& game) {
+std::optional<std::string> loadGame(Game& game) {
     const auto chosen = game.dialogs.openFileName(game.state.GameDir, kOpenFilter);
-    if (!chosen) return false;
+    if (!chosen) return std::nullopt;
     const std::string name = adjustSaveName(*chosen);
 
     // Read into a fresh store first: the game in hand is replaced only by a whole, sound file.
@@ -109,18 +109,17 @@ bool loadGame(Game& game) {
         loaded = readSavedGame(name);
     } catch (const FileError& e) {
         game.dialogs.error(e.what());
-        return false;
+        return std::nullopt;
     } catch (const SaveFormatError& e) {
         game.dialogs.error(cat("Cannot load \"", name, "\": ", e.what()));
-        return false;
+        return std::nullopt;
     }
 
     loaded->GameDir = game.state.GameDir;  // this run's folder, not the saving run's
     game.state = *loaded;
     // The ranking's next display shows the game as it was saved and processes nothing.
     game.state.GameLoaded = true;
-    game.watcher().loaded(name);
-    return true;
+    return name;
 }
 
 }  // namespace quorvex

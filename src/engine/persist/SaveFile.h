@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "../state/GameState.h"
@@ -13,12 +14,12 @@ class Game;
 // the file that was there; a save never changes the store.
 void saveGame(Game& game);
 
-// "Load Game": asks for a file and reads the whole store from it. True when the game in hand was
-// replaced by the loaded one (its GameLoaded set): it is a store some game saved, and the game can
-// be played on from it. A file that cannot be read or is damaged is refused with one message and
-// false, and the game in hand stays as it was. Which screens show the loaded game, and saying
-// kLoadedMessage once they do, is the caller's to decide.
-bool loadGame(Game& game);
+// "Load Game": asks for a file and reads the whole store from it. Gives the file's name when the
+// game in hand was replaced by the loaded one (its GameLoaded set): it is a store some game saved,
+// and the game can be played on from it. A file that cannot be read or is damaged is refused with
+// one message and nothing is given; the game in hand stays as it was. Which screens show the
+// loaded game, saying kLoadedMessage once they do and telling the watcher, are the caller's.
+std::optional<std::string> loadGame(Game& game);
 
 inline constexpr const char* kLoadedMessage = "Loaded :)";
 
