@@ -194,7 +194,7 @@ Int saleThatFits(const GameState& s, Int c, Int t, Int g, Int planned) {
     q = std::min(q, kIntMax - std::max<int64_t>(s.PlanetAmount(t, g).wide(), 0));
     const int64_t cash = s.PlayerCash[c].wide();
     for (;;) {
-        const int64_t price = salesUnitPrice(s, c, t, g, q).wide();
+        const int64_t price = unitPrice(s, c, t, g, q).wide();
         const int64_t room = price > 0   ? (kIntMax - cash) / price
                              : price < 0 ? (cash - std::numeric_limits<int32_t>::min()) / -price
                                          : q;
