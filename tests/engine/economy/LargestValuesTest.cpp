@@ -70,17 +70,18 @@ TEST_F(WideTotals, APurchaseTotalBeyond32BitsIsNotAffordable) {
     EXPECT_FALSE(cost.fits);
 }
 
+// The heaviest goods a loaded game can have (15 tons a unit), as many as an Integer holds.
 TEST_F(WideTotals, AWarehouseRecountOfTheHeaviestGoodsIsAFullWarehouse) {
     for (int g = 1; g <= kGoods; ++g) {
-        s.GoodWeight[g] = 5e18;
+        s.GoodWeight[g] = 15;
         s.WarehouseStock(1, 3, g) = kIntMax;
     }
     s.WarehouseSpace(1, 3) = 700;
-    s.WarehouseStock(1, 4, 2) = 3;  // 3 x 5e18 tons on a planet with no room at all
+    s.WarehouseStock(1, 4, 2) = 3;  // 45 tons on a planet with no room at all
     recountWarehouses(s, 1);
     EXPECT_EQ(s.WarehouseUsed(1, 3), 700);
     EXPECT_EQ(s.WarehouseUsed(1, 4), 0);
-    EXPECT_TRUE(goodTons(s, 1, kIntMax) == Wide(kIntMax) * 5000000000000000000LL);
+    EXPECT_EQ(goodTons(s, 1, kIntMax), int64_t{kIntMax} * 15);
 }
 
 // The sales office sells only as much as the company's cash can take: the rest stays stored,
