@@ -72,6 +72,9 @@ TEST(SimOptions, OptionalPartsAndOtherValues) {
         EXPECT_TRUE(parseOptions(with(goodLine(), "--events", events)).options) << events;
     for (const char* level : {"20", "40", "60"})
         EXPECT_TRUE(parseOptions(with(goodLine(), "--intelligence", level)).options) << level;
+    const auto industrialist = parseOptions(with(goodLine(), "--human-policy", "industrialist"));
+    ASSERT_TRUE(industrialist.options) << industrialist.error;
+    EXPECT_EQ(industrialist.options->policy, HumanPolicy::Industrialist);
 }
 
 TEST(SimOptions, RefusesBadLinesWithAMessageNamingTheProblem) {

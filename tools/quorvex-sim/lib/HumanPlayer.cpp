@@ -1,5 +1,6 @@
 #include "HumanPlayer.h"
 
+#include "IndustrialistPlayer.h"
 #include "RandomPlayer.h"
 #include "Simulator.h"
 #include "TraderPlayer.h"
@@ -43,6 +44,8 @@ std::unique_ptr<HumanPlayer> makeHumanPlayer(Simulator& sim, const SimOptions& o
             return std::make_unique<RandomPlayer>(sim, options.seed);
         case HumanPolicy::Trader:
             return std::make_unique<TraderPlayer>(sim);
+        case HumanPolicy::Industrialist:
+            return std::make_unique<IndustrialistPlayer>(sim);
     }
     return nullptr;
 }

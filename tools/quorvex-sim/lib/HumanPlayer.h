@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "SimOptions.h"
 
@@ -18,6 +19,8 @@ public:
     virtual bool atRanking(Simulator&) { return true; }
     // The turn, ending with a planet clicked; false when the run stopped (the result says why).
     virtual bool playTurn(Simulator& sim) = 0;
+    // Said once the game is over: what the company built, if the policy builds anything.
+    virtual std::string closingNote(Simulator&) { return {}; }
 };
 
 std::unique_ptr<HumanPlayer> makeHumanPlayer(Simulator& sim, const SimOptions& options);

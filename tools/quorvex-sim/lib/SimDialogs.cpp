@@ -10,6 +10,7 @@ void SimDialogs::message(const std::string& text) {
     ++messages_;
     lastMessage_ = text;
     log("message: " + text);
+    if (onMessage) onMessage(text);
 }
 
 bool SimDialogs::confirm(const std::string& text) {

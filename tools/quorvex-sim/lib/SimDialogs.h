@@ -29,6 +29,8 @@ public:
                                              const std::string& defaultText)>
         answerInput;
     std::function<std::optional<std::string>()> answerSave;
+    // Hears every message as it is shown.
+    std::function<void(const std::string& text)> onMessage;
 
     void message(const std::string& text) override;
     bool confirm(const std::string& text) override;

@@ -56,6 +56,8 @@ const char* policyName(HumanPolicy policy) {
             return "random";
         case HumanPolicy::Trader:
             return "trader";
+        case HumanPolicy::Industrialist:
+            return "industrialist";
     }
     return "?";
 }
@@ -63,8 +65,8 @@ const char* policyName(HumanPolicy policy) {
 std::string usage() {
     return "usage: quorvex-sim --humans H --computers K --intelligence 20|40|60|80\n"
            "                   --events none|few|some|many|loads --turns N --seed S\n"
-           "                   --human-policy idle|computer|random|trader [--save FILE]\n"
-           "                   [--journal FILE] [--verbose]\n"
+           "                   --human-policy idle|computer|random|trader|industrialist\n"
+           "                   [--save FILE] [--journal FILE] [--verbose]\n"
            "       quorvex-sim --replay FILE [--dump FILE] [--verbose]\n"
            "\n"
            "Plays a whole game of Quorvex without windows, through the game's own screens.\n"
@@ -81,7 +83,10 @@ std::string usage() {
            "                     seeded from --seed);\n"
            "                     trader: cargo space and fuel, sells what it carries where\n"
            "                     the demand screen ranks it best, buys the good that is\n"
-           "                     cheapest here against its best price elsewhere\n"
+           "                     cheapest here against its best price elsewhere;\n"
+           "                     industrialist: a trader who, once its cash allows, buys a\n"
+           "                     mine or two and rents a factory for their goods, which its\n"
+           "                     sales office keeps supplied and sells\n"
            "  --save FILE        press \"Save Game\" at the end and save as FILE\n"
            "  --journal FILE     write the game's journal to FILE (see docs/journal.md)\n"
            "  --replay FILE      play the journal FILE again and check every box against it\n"
@@ -211,8 +216,11 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         options.policy = HumanPolicy::Random;
     else if (policy == "trader")
         options.policy = HumanPolicy::Trader;
+    else if (policy == "industrialist")
+        options.policy = HumanPolicy::Industrialist;
     else {
-        result.error = refused("--human-policy", policy, "idle, computer, random or trader");
+        result.error =
+            refused("--human-policy", policy, "idle, computer, random, trader or industrialist");
         return result;
     }
 

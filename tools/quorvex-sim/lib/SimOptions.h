@@ -9,10 +9,11 @@ namespace quorvex::sim {
 
 // How a human company plays when nobody sits at the machine.
 enum class HumanPolicy {
-    Idle,      // "Begin Turn", every question answered, "GO", the declared destination
-    Computer,  // the computer companies' rules, then "GO" and the planet they chose
-    Random,    // a curious person with no plan: any visible, enabled control, any answer
-    Trader,    // a merchant: cargo space and fuel, buys cheap here, sells where it is wanted
+    Idle,           // "Begin Turn", every question answered, "GO", the declared destination
+    Computer,       // the computer companies' rules, then "GO" and the planet they chose
+    Random,         // a curious person with no plan: any visible, enabled control, any answer
+    Trader,         // a merchant: cargo space and fuel, buys cheap here, sells where it is wanted
+    Industrialist,  // a trader who also builds mines and a factory that its sales office runs
 };
 
 // The "Random Events" choice of the new-game screen; None leaves the group unselected.

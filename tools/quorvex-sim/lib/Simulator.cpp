@@ -277,17 +277,24 @@ int runSim(const std::vector<std::string>& args, std::ostream& out, std::ostream
                 << result.text << '\n';
             return 1;
         }
+        const std::string note = sim.player().closingNote(sim);
+        if (sim.result().status == SimStatus::Broken) {
+            err << "quorvex-sim: the store broke at the end: " << sim.result().text << '\n';
+            return 1;
+        }
         if (options.saveFile && !sim.save()) {
             err << "quorvex-sim: saving as " << *options.saveFile
                 << " failed: " << sim.result().text << '\n';
             return 1;
         }
-        if (options.policy == HumanPolicy::Trader) out << traderReport(sim);
+        if (options.policy == HumanPolicy::Trader || options.policy == HumanPolicy::Industrialist)
+            out << traderReport(sim);
         if (result.status == SimStatus::GameEnded)
             out << "the game ended in game turn " << result.gameTurn << " after "
                 << result.turnsPlayed << " game turns in " << ms << " ms: " << result.text << '\n';
         else
             out << result.turnsPlayed << " game turns in " << ms << " ms\n";
+        out << note;
         return 0;
     } catch (const std::exception& e) {
         err << "quorvex-sim: unexpected failure: " << e.what() << '\n';
