@@ -183,8 +183,8 @@ void recountWarehouses(GameState& s, Int c) {
 
 namespace {
 
-// How much of a planned sale the company's cash, its view of the market and the planet's
-// amount can take without passing the largest Integer: all of it in any game that can be
+// How much of a planned sale the company's cash and savings, its view of the market and the
+// planet's amount can take without passing the largest Integer: all of it in any game that can be
 // played, less only where the sale would stop the world update with an overflow. What is not
 // sold stays in the warehouse. A smaller quantity can have a higher band price, so the price is
 // worked out again until the quantity fits.
@@ -193,9 +193,11 @@ Int saleThatFits(const GameState& s, Int c, Int t, Int g, Int planned) {
     q = std::min(q, kIntMax - std::max<int64_t>(s.PlayerAmount(c, t, g).wide(), 0));
     q = std::min(q, kIntMax - std::max<int64_t>(s.PlanetAmount(t, g).wide(), 0));
     const int64_t cash = s.PlayerCash[c].wide();
+    // The ranking adds savings to cash, so an income must leave room for both.
+    const int64_t cashAndSavings = cash + std::max<int64_t>(s.PlayerSavings[c].wide(), 0);
     for (;;) {
         const int64_t price = unitPrice(s, c, t, g, q).wide();
-        const int64_t room = price > 0   ? (kIntMax - cash) / price
+        const int64_t room = price > 0   ? (kIntMax - cashAndSavings) / price
                              : price < 0 ? (cash - std::numeric_limits<int32_t>::min()) / -price
                                          : q;
         if (q <= room) break;
