@@ -19,7 +19,7 @@ run() {
     nice "$build/fuzz/$target" "$corpus" fuzz/corpus -max_total_time="$seconds" \
         -len_control=0 -use_value_profile=1 -print_final_stats=1 \
         -artifact_prefix="$build/crashes/$target-" "$@" 2>&1 | tee "$build/$target.log" |
-        grep -E "^#[0-9]+ +(INITED|DONE)|inputs executed|ERROR|SUMMARY|cannot be played|Test unit|stat::" || true
+        grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)|inputs executed|ERROR|SUMMARY|cannot be played|Test unit|stat::" || true
     # tee hides the target's exit status: a crash is known by its artifact and its report.
     if grep -qE "ERROR: (libFuzzer|AddressSanitizer|UndefinedBehaviorSanitizer)|cannot be played|runtime error" "$build/$target.log"; then
         echo "$target found a fault; its input is in $build/crashes/" >&2
