@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -14,8 +15,10 @@
 #include "form/Screen.h"
 #include "industry/TProduction.h"
 #include "kit/KeyboardPlay.h"
+#include "kit/RadioGroupBox.h"
 #include "services/TPlanetScreen.h"
 #include "support/BoundGame.h"
+#include "trading/TBuy.h"
 #include "trading/TMarketScr.h"
 
 using namespace quorvex;
@@ -95,6 +98,36 @@ void press(BoundGame& t, ScreenId id, Qt::Key key, QWidget* focus = nullptr) {
     QVERIFY(QTest::qWaitForWindowActive(window));
     if (focus != nullptr) focus->setFocus();
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key);
+}
+
+// Market, the arrow keys onto a good, Enter on the grid pops its menu up, and its first item,
+// Buy, opens the buy window.
+void openBuyByKeyboard(BoundGame& t) {
+    t.startTwoPlayerGame();
+    t.dialogs.answerConfirm(false);
+    t.click(ScreenId::RankingScreen, "BeginTurn");
+    t.click(ScreenId::PlanetScreen, "Button9");  // Market
+    QVERIFY(t.game.isVisible(ScreenId::MarketScr));
+    auto* goods = t.widget<QTableWidget>(ScreenId::MarketScr, "RtlGoods");
+    press(t, ScreenId::MarketScr, Qt::Key_Down, goods);
+    QTest::keyClick(goods, Qt::Key_Down);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    const int row = goods->currentRow();
+    QCOMPARE(t.game.MarketScr().RtlGoods.row(), row);
+
+    QString offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (QAction* item : menu->actions())
+            offered += item->text() + ";";
+        QTest::keyClick(menu, Qt::Key_Down);  // onto its first item, Buy
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTest::keyClick(goods, Qt::Key_Return);
+    QVERIFY2(offered.startsWith("Buy;"), qPrintable(offered));
+    QVERIFY(t.game.isVisible(ScreenId::Buy));
+    QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
 }
 
 }  // namespace
@@ -260,30 +293,31 @@ private slots:
     // good without a menu in the way, Enter pops it up, and its Buy opens the buy screen.
     void aGridsMenuWaitsForEnter() {
         BoundGame t;
-        t.startTwoPlayerGame();
-        t.dialogs.answerConfirm(false);
-        t.click(ScreenId::RankingScreen, "BeginTurn");
-        t.click(ScreenId::PlanetScreen, "Button9");  // Market
-        QVERIFY(t.game.isVisible(ScreenId::MarketScr));
-        auto* goods = t.widget<QTableWidget>(ScreenId::MarketScr, "RtlGoods");
-        press(t, ScreenId::MarketScr, Qt::Key_Down, goods);
-        QTest::keyClick(goods, Qt::Key_Down);
-        QVERIFY(QApplication::activePopupWidget() == nullptr);
-        const int row = goods->currentRow();
-        QCOMPARE(t.game.MarketScr().RtlGoods.row(), row);
+        openBuyByKeyboard(t);
+    }
 
-        QString offered;
-        QTimer::singleShot(0, [&offered] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu == nullptr) return;
-            for (QAction* item : menu->actions())
-                offered += item->text() + ";";
-            QTest::keyClick(menu, Qt::Key_Down);  // onto its first item, Buy
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        QTest::keyClick(goods, Qt::Key_Return);
-        QVERIFY2(offered.startsWith("Buy;"), qPrintable(offered));
+    // In the buy window Enter quotes the amount typed, wherever the focus is, and buys nothing:
+    // only the Buy button trades.
+    void enterInTheBuyWindowQuotesAndBuysNothing() {
+        BoundGame t;
+        openBuyByKeyboard(t);
+        if (QTest::currentTestFailed()) return;
+        GameState& st = t.game.state;
+        const Int c = st.CurrentPlayer;
+        st.CargoSpace[c] = 100;  // a hold with room, as bought on the hull screen
+        const int cash = st.PlayerCash[c].get();
+        QTest::mouseClick(t.widget<ui::RadioGroupBox>(ScreenId::Buy, "Storein")->button(1),
+                          Qt::LeftButton, {}, QPoint(6, 8));  // the ship
+        auto* amount = t.widget<QLineEdit>(ScreenId::Buy, "Buybox");
+        press(t, ScreenId::Buy, Qt::Key_End, amount);
+        QTest::keyClicks(amount, "2");
+        QTest::keyClick(amount, Qt::Key_Return);
+        const TBuy& buy = t.game.Buy();
+        QVERIFY2(buy.CostL.text != "Cost: £", buy.CostL.text.c_str());
         QVERIFY(t.game.isVisible(ScreenId::Buy));
+        QCOMPARE(st.PlayerCash[c].get(), cash);
+        QCOMPARE(st.CargoUsed[c].get(), 0);
+        QCOMPARE(t.dialogs.messages(), std::vector<std::string>{});
         QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
     }
 
