@@ -224,6 +224,27 @@ private slots:
         QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
     }
 
+    // The travel screen starts on the declared destination, shown in yellow: Enter flies there.
+    void theTravelScreenStartsOnTheDestination() {
+        BoundGame t;
+        t.startTwoPlayerGame();
+        const Int first = t.game.state.CurrentPlayer;
+        t.dialogs.answerConfirm(false);
+        t.click(ScreenId::RankingScreen, "BeginTurn");
+        const int destination = t.game.state.PlayerDestination[first].get();
+        QVERIFY(destination != t.game.state.PlayerPlanet[first].get());
+        press(t, ScreenId::PlanetScreen, Qt::Key_Enter);  // GO
+        QVERIFY(t.game.isVisible(ScreenId::Travelscr));
+        ui::GameWindow* travel = t.window(ScreenId::Travelscr);
+        QVERIFY(QTest::qWaitForWindowActive(travel));
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+                 QStringLiteral("PLanet%1").arg(destination));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(t.game.isVisible(ScreenId::RankingScreen));
+        QCOMPARE(t.game.state.PlayerPlanet[first].get(), destination);
+        QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
+    }
+
     void enterAndEscapeLeadAsTheScreenSays() {
         BoundGame t;
         t.startTwoPlayerGame();

@@ -244,6 +244,7 @@ void FormBinder::syncWindows() {
     for (GameWindow* w : appearing) {
         place(w, leaving);
         w->show();
+        focusStart(w);
     }
     // Shown again while open (the main menu from the hub's "Close") comes to the front too.
     for (ScreenId id : shownDuringAction_) {
@@ -259,6 +260,16 @@ void FormBinder::syncWindows() {
         for (GameWindow* w : windows_)
             if (w->isVisible()) front_ = w;
     if (front_ != nullptr && !shownDuringAction_.empty()) front_->activateWindow();
+}
+
+// A keyboard player starts where the screen says: on the travel screen Enter or Space then flies
+// to the declared destination. An inactive window gives the focus once it is activated.
+void FormBinder::focusStart(GameWindow* window) {
+    const ScreenId id = window->screenId();
+    const Control* start = game_.screen(id).focusOnShowing();
+    if (start == nullptr) return;
+    for (const Binding& b : bindings_[static_cast<int>(id)])
+        if (b.control == start) b.widget->setFocus(Qt::OtherFocusReason);
 }
 
 void FormBinder::place(GameWindow* window, const std::vector<GameWindow*>& leaving) {

@@ -67,6 +67,7 @@ private:
     void syncScreen(ScreenId id);
     void syncWindows();
     void place(GameWindow* window, const std::vector<GameWindow*>& leaving);
+    void focusStart(GameWindow* window);
     void placeBeside(GameWindow* window, GameWindow* other);
     void centre(GameWindow* window);
     void showRequestedPopup();

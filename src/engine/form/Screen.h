@@ -39,6 +39,10 @@ public:
     // end the turn instead).
     Button* wayBack() const { return wayBack_; }
 
+    // Where a keyboard player starts when the screen shows (the travel screen's destination);
+    // none leaves the focus to the window's reading order.
+    virtual const Control* focusOnShowing() const { return nullptr; }
+
     void addControl(Control& control);
     void setWayBack(Button& button);
 

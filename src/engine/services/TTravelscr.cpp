@@ -19,7 +19,9 @@ void TTravelscr::FormShow() {
         planetLabel(p).color = FontColor::White;
         planetLabel(p).text = st.PlanetName[p];
     }
-    planetLabel(st.PlayerDestination[me()].get()).color = FontColor::Yellow;
+    Label& destination = planetLabel(st.PlayerDestination[me()].get());
+    destination.color = FontColor::Yellow;
+    destination_ = &destination;
     if (guidanceOn())
         message(
             "You now need to click a planet to travel to it, you should normaly click the "

@@ -28,12 +28,16 @@ public:
     Button Button4{*this, "Button4", "Help", kDoesNothing};
 
     void FormShow() override;
+    const Control* focusOnShowing() const override { return destination_; }
     // PLanet1Click .. PLanet12Click: fly to planet 1 .. 12.
     void PLanetClick(int planet);
     void Button1Click();
     void Button3Click();
 
     Label& planetLabel(int planet);
+
+private:
+    const Label* destination_ = nullptr;  // the declared destination, shown in yellow
 };
 
 }  // namespace quorvex
