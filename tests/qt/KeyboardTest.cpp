@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -366,6 +367,29 @@ private slots:
             }
         }
         QVERIFY(named > 100);
+    }
+
+    // A grid or a gauge has no caption: a screen reader reads a description, never the game's
+    // own name for it.
+    void everyGridAndGaugeIsDescribed() {
+        BoundGame t;
+        QSet<QString> descriptions;
+        int described = 0;
+        for (int i = 0; i < kScreenCount; ++i) {
+            const auto id = static_cast<ScreenId>(i);
+            for (Control* c : t.game.screen(id).controls()) {
+                if (c->kind() != ControlKind::StringGrid && c->kind() != ControlKind::ProgressBar)
+                    continue;
+                auto* w = t.window(id)->findChild<QWidget*>(QString::fromStdString(c->name()));
+                QVERIFY(w != nullptr);
+                QVERIFY2(!w->accessibleName().isEmpty() && w->accessibleName() != w->objectName(),
+                         c->name().c_str());
+                descriptions << w->accessibleName();
+                ++described;
+            }
+        }
+        QCOMPARE(described, 18);
+        QCOMPARE(descriptions.size(), 17);  // the two mine grids of one company read alike
     }
 };
 

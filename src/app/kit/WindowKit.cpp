@@ -17,6 +17,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <map>
+#include <string_view>
+
 #include "ClickableLabel.h"
 #include "RadioGroupBox.h"
 
@@ -27,6 +30,33 @@ template <typename W>
 W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromUtf8(name));
     return widget;
+}
+
+// What a screen reader calls a grid or a gauge, which has no caption of its own: the game's
+// names for them (RtlGoods, Plyrmines) say little to a person.
+QString describedAs(const char* name) {
+    static const std::map<std::string_view, const char*> kDescriptions{
+        {"RtlGoods", "Retail goods"},
+        {"IndGoods", "Industrial goods"},
+        {"ship", "Demand for the ship's cargo"},
+        {"Retail", "Retail demand"},
+        {"Industrail", "Industrial demand"},
+        {"Cargo", "Ship's cargo"},
+        {"WareHouse", "Warehouse stock"},
+        {"Passengers", "Passengers waiting"},
+        {"Costs", "Landing costs"},
+        {"PEngines", "Ships for sale"},
+        {"Upgrades", "Hull space"},
+        {"FuelBar", "Fuel tank"},
+        {"Plyrmines", "Your mines"},
+        {"PlntMines", "Mines for sale here"},
+        {"Factory", "Factory goods"},
+        {"Sales", "Sales office goods"},
+        {"Good", "Goods overview"},
+    };
+    const auto found = kDescriptions.find(name);
+    return found != kDescriptions.end() ? QString::fromUtf8(found->second)
+                                        : QString::fromUtf8(name);
 }
 
 }  // namespace
@@ -90,6 +120,7 @@ QCheckBox* makeCheckBox(const char* name) {
 // cells), nothing typed into it, one row or cell chosen at a time.
 QTableWidget* makeGrid(const char* name) {
     auto* grid = named(new QTableWidget, name);
+    grid->setAccessibleName(describedAs(name));
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
@@ -115,7 +146,9 @@ QVBoxLayout* addPage(QTabWidget* pages) {
 }
 
 QProgressBar* makeProgressBar(const char* name) {
-    return named(new QProgressBar, name);
+    auto* gauge = named(new QProgressBar, name);
+    gauge->setAccessibleName(describedAs(name));
+    return gauge;
 }
 
 QMenu* makePopupMenu(QWidget* window, const char* name) {
