@@ -101,9 +101,9 @@ void press(BoundGame& t, ScreenId id, Qt::Key key, QWidget* focus = nullptr) {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, key);
 }
 
-// Market, the arrow keys onto a good, Enter on the grid pops its menu up, and its first item,
-// Buy, opens the buy window.
-void openBuyByKeyboard(BoundGame& t) {
+// Market, the arrow keys onto a good, Enter on the grid pops its menu up, and its first item
+// (Buy) opens the buy window, its second (Sell) the sell window.
+void openTradeWindowByKeyboard(BoundGame& t, ScreenId tradeWindow = ScreenId::Buy) {
     t.startTwoPlayerGame();
     t.dialogs.answerConfirm(false);
     t.click(ScreenId::RankingScreen, "BeginTurn");
@@ -117,17 +117,18 @@ void openBuyByKeyboard(BoundGame& t) {
     QCOMPARE(t.game.MarketScr().RtlGoods.row(), row);
 
     QString offered;
-    QTimer::singleShot(0, [&offered] {
+    QTimer::singleShot(0, [&offered, tradeWindow] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) return;
         for (QAction* item : menu->actions())
             offered += item->text() + ";";
         QTest::keyClick(menu, Qt::Key_Down);  // onto its first item, Buy
+        if (tradeWindow == ScreenId::Sell) QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     });
     QTest::keyClick(goods, Qt::Key_Return);
-    QVERIFY2(offered.startsWith("Buy;"), qPrintable(offered));
-    QVERIFY(t.game.isVisible(ScreenId::Buy));
+    QCOMPARE(offered, QString("Buy;;Sell;"));  // a separator between them
+    QVERIFY(t.game.isVisible(tradeWindow));
     QCOMPARE(t.dialogs.errors(), std::vector<std::string>{});
 }
 
@@ -315,14 +316,24 @@ private slots:
     // good without a menu in the way, Enter pops it up, and its Buy opens the buy screen.
     void aGridsMenuWaitsForEnter() {
         BoundGame t;
-        openBuyByKeyboard(t);
+        openTradeWindowByKeyboard(t);
+    }
+
+    // Tab goes round the buy and sell windows too, which the market opens beside itself.
+    void theTradeWindowsAreReachedWithTab() {
+        for (ScreenId id : {ScreenId::Buy, ScreenId::Sell}) {
+            BoundGame t;
+            openTradeWindowByKeyboard(t, id);
+            if (QTest::currentTestFailed()) return;
+            CHECK_TAB_ROUND(t, id);
+        }
     }
 
     // In the buy window Enter quotes the amount typed, wherever the focus is, and buys nothing:
     // only the Buy button trades.
     void enterInTheBuyWindowQuotesAndBuysNothing() {
         BoundGame t;
-        openBuyByKeyboard(t);
+        openTradeWindowByKeyboard(t);
         if (QTest::currentTestFailed()) return;
         GameState& st = t.game.state;
         const Int c = st.CurrentPlayer;
