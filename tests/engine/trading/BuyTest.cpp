@@ -28,11 +28,7 @@ constexpr int kWarehouse = 0, kShip = 1, kNone = -1;
 struct BuyScreen : TradeFixture {
     TBuy& screen = game.Buy();
 
-    void open(int g) {
-        pickOnMarket(g);
-        show(ScreenId::MarketScr);
-        show(ScreenId::Buy);
-    }
+    void open(int g) { openFromMarket(g, ScreenId::Buy); }
     // Types the amount, picks the place (kNone leaves none) and presses the button.
     void enter(const std::string& typed, int place, const Button& button) {
         type(screen.Buybox, typed);

@@ -35,11 +35,7 @@ struct SellScreen : TradeFixture {
         s.WarehouseUsed(kMe, kHere) = 150;
         s.WarehouseFree(kMe, kHere) = 50;
     }
-    void open(int g) {
-        pickOnMarket(g);
-        show(ScreenId::MarketScr);
-        show(ScreenId::Sell);
-    }
+    void open(int g) { openFromMarket(g, ScreenId::Sell); }
     void enter(const std::string& typed, int place, const Button& button) {
         type(screen.SellL, typed);
         pick(screen.SellFrom, place);

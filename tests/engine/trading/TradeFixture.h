@@ -46,13 +46,17 @@ struct TradeFixture : AmountTest {
         view(kFood, 300, 200, 520, 468, 400, 400);
     }
 
+    // What company 2 sees of good g here, or on another planet.
     void view(int g, int amount, int demand, int p, int b1, int b2, int b3) {
-        s.PlayerAmount(kMe, kHere, g) = amount;
-        s.PlayerDemand(kMe, kHere, g) = demand;
-        s.PlayerRetailPrice(kMe, kHere, g) = p;
-        s.PlayerIndPrice1(kMe, kHere, g) = b1;
-        s.PlayerIndPrice2(kMe, kHere, g) = b2;
-        s.PlayerIndPrice3(kMe, kHere, g) = b3;
+        viewOn(kHere, g, amount, demand, p, b1, b2, b3);
+    }
+    void viewOn(int planet, int g, int amount, int demand, int p, int b1, int b2, int b3) {
+        s.PlayerAmount(kMe, planet, g) = amount;
+        s.PlayerDemand(kMe, planet, g) = demand;
+        s.PlayerRetailPrice(kMe, planet, g) = p;
+        s.PlayerIndPrice1(kMe, planet, g) = b1;
+        s.PlayerIndPrice2(kMe, planet, g) = b2;
+        s.PlayerIndPrice3(kMe, planet, g) = b3;
     }
 
     // The market's record of a good picked from its list, as a right click there leaves it.
@@ -60,6 +64,12 @@ struct TradeFixture : AmountTest {
         s.TradeGood = g;
         s.TradeRetail = !isIndustrialGood(g);
         s.TradeIndustrial = isIndustrialGood(g);
+    }
+    // Good g chosen on the market, and the buy or sell window opened beside it.
+    void openFromMarket(int g, ScreenId window) {
+        pickOnMarket(g);
+        show(ScreenId::MarketScr);
+        show(window);
     }
 };
 

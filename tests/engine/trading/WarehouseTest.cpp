@@ -38,17 +38,9 @@ struct WarehouseScreen : TradeFixture {
         s.WarehouseStock(kMe, kE, kIron) = 30;
         s.WarehouseStock(kMe, kE, kGirders) = 120;
         s.WarehouseStock(kMe, kE, kFood) = 12;
-        seesOnE(kIron, 700, 800, 470, 440, 410, 390);
-        seesOnE(kGirders, 50, 90, 2000, 1900, 1700, 1650);
-        seesOnE(kFood, 900, 400, 500, 450, 400, 400);
-    }
-    void seesOnE(int g, int amount, int demand, int p, int b1, int b2, int b3) {
-        s.PlayerAmount(kMe, kE, g) = amount;
-        s.PlayerDemand(kMe, kE, g) = demand;
-        s.PlayerRetailPrice(kMe, kE, g) = p;
-        s.PlayerIndPrice1(kMe, kE, g) = b1;
-        s.PlayerIndPrice2(kMe, kE, g) = b2;
-        s.PlayerIndPrice3(kMe, kE, g) = b3;
+        viewOn(kE, kIron, 700, 800, 470, 440, 410, 390);
+        viewOn(kE, kGirders, 50, 90, 2000, 1900, 1700, 1650);
+        viewOn(kE, kFood, 900, 400, 500, 450, 400, 400);
     }
     void open() { show(ScreenId::Warescr); }
     Texts row(int r) const {
