@@ -49,9 +49,8 @@ NGScreenWindow::NGScreenWindow(QWidget* parent) : GameWindow(ScreenId::NGScreen,
     content()->addLayout(row);
     content()->addStretch(1);
 
-    QPushButton* start = makeButton("Button1");
-    start->setDefault(true);  // Enter starts the game once the names are typed
-    addAll(buttonRow(), {makeButton("Button2"), start});  // Back, Start
+    // Back, Start: Enter starts the game once the names are typed.
+    addAll(buttonRow(), {makeButton("Button2"), makeMainAction("Button1")});
 }
 
 }  // namespace quorvex::ui

@@ -95,6 +95,12 @@ QPushButton* makeButton(const char* name) {
     return button;
 }
 
+QPushButton* makeMainAction(const char* name) {
+    QPushButton* button = makeButton(name);
+    button->setDefault(true);
+    return button;
+}
+
 QListWidget* makeListBox(const char* name) {
     auto* list = named(new QListWidget, name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);

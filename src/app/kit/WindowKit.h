@@ -39,6 +39,8 @@ QLabel* makeWrappedLabel(const char* name);
 ClickableLabel* makeClickableLabel(const char* name);
 QLineEdit* makeEdit(const char* name);
 QPushButton* makeButton(const char* name);
+// The screen's main action: Enter presses it wherever the focus is, but on another button.
+QPushButton* makeMainAction(const char* name);
 QListWidget* makeListBox(const char* name);
 QComboBox* makeComboBox(const char* name);
 RadioGroupBox* makeRadioGroup(const char* name, int columns = 1);

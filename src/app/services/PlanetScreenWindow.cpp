@@ -74,12 +74,11 @@ PlanetScreenWindow::PlanetScreenWindow(QWidget* parent)
     content()->addLayout(middle);
     content()->addStretch(1);
 
-    QPushButton* go = makeButton("Button1");
+    QPushButton* go = makeMainAction("Button1");  // Enter ends the turn: off to the travel screen
     go->setMinimumSize(150, 44);
     setFontSize(go, 14, true);
     addAll(buttonRow(), {makeButton("Button4"), makeButton("Button13"), go});  // Help, Close, GO
-    go->setDefault(true);  // Enter ends the turn: off to the travel screen
-    go->setFocus();        // rather than the first figure, which would show a cursor
+    go->setFocus();  // rather than the first figure, which would show a cursor
 }
 
 }  // namespace quorvex::ui

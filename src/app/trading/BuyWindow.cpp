@@ -1,7 +1,6 @@
 #include "BuyWindow.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "kit/RadioGroupBox.h"
@@ -22,11 +21,9 @@ BuyWindow::BuyWindow(QWidget* parent) : GameWindow(ScreenId::Buy, parent) {
 
     content()->addWidget(makeAmountPanel("Label1", "Buybox", {"CostL", "WeightL"}));
     content()->addStretch(1);
-    // Help, Calculate Cost, Buy, Exit
-    QPushButton* quote = makeButton("Button1");
-    quote->setDefault(true);  // Enter quotes the amount typed; only the Buy button trades
-    addAll(buttonRow(),
-           {makeButton("Button3"), quote, makeButton("Button2"), makeButton("Button4")});
+    // Help, Calculate Cost, Buy, Exit. Enter quotes the amount typed; only the Buy button trades.
+    addAll(buttonRow(), {makeButton("Button3"), makeMainAction("Button1"), makeButton("Button2"),
+                         makeButton("Button4")});
 }
 
 }  // namespace quorvex::ui

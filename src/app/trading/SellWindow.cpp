@@ -1,7 +1,6 @@
 #include "SellWindow.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "kit/RadioGroupBox.h"
@@ -22,11 +21,9 @@ SellWindow::SellWindow(QWidget* parent) : GameWindow(ScreenId::Sell, parent) {
 
     content()->addWidget(makeAmountPanel("Label1", "SellL", {"Income"}));
     content()->addStretch(1);
-    // Help, Calculate Cost, Sell, Exit
-    QPushButton* quote = makeButton("Button1");
-    quote->setDefault(true);  // Enter quotes the amount typed; only the Sell button trades
-    addAll(buttonRow(),
-           {makeButton("Button3"), quote, makeButton("Button2"), makeButton("Button4")});
+    // Help, Calculate Cost, Sell, Exit. Enter quotes the amount typed; only the Sell button trades.
+    addAll(buttonRow(), {makeButton("Button3"), makeMainAction("Button1"), makeButton("Button2"),
+                         makeButton("Button4")});
 }
 
 }  // namespace quorvex::ui

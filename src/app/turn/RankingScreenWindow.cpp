@@ -53,12 +53,11 @@ RankingScreenWindow::RankingScreenWindow(QWidget* parent)
     history->setText(QStringLiteral("History"));
     history->setMinimumSize(130, 40);
     setFontSize(history, 11);
-    QPushButton* begin = makeButton("BeginTurn");
+    QPushButton* begin = makeMainAction("BeginTurn");  // Enter, wherever the focus is
     begin->setMinimumSize(160, 40);
     setFontSize(begin, 12, true);
     addAll(buttonRow(), {save, history, begin});
-    begin->setDefault(true);  // Enter begins the turn wherever the focus is
-    begin->setFocus();        // the list is not focused with a false highlight
+    begin->setFocus();  // the list is not focused with a false highlight
 }
 
 }  // namespace quorvex::ui
